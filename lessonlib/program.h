@@ -1,0 +1,148 @@
+// The state of one program run, and the shape of a program.
+//
+// Every library routine and every lesson section is a free function over one `Program`: the
+// caller sets the values a routine reads, calls it, and finds the results in the same
+// records. Nothing is global, so one process can run many programs one after another.
+#pragma once
+
+#include <string>
+
+#include "lessonlib/checked_array.h"
+#include "platform/runtime.h"
+
+namespace lesson {
+
+// The text routines' state.
+struct TextState {
+  std::string TextToDraw;  // consumed by the text routines
+  float TextX = 0;         // left edge of the next text; left just after the text drawn
+  float TextY = 0;         // top of the text line
+  float TextColour = 0;
+  std::string WorkText;    // the shared work string
+  std::string CurrentChar; // the character being drawn; elsewhere a second work string
+  float CaretFlag = 0;     // 1: the next character is an exponent
+  float PenX = 0;          // pen of DrawWideGlyphs; DrawFraction keeps the fraction's left x
+};
+
+// The number-input field's state.
+struct InputState {
+  std::string InputText;   // the characters typed, only "-" "." "/" "0"-"9"
+  float InputValue = 0;    // their value; a fraction a/b gives a divided by b
+  std::string LastKey;     // the last key read by a key loop
+  float FieldX = 0, FieldY = 0;    // where the first typed character goes
+  float CursorX = 0, CursorY = 0;  // where the next typed character goes
+};
+
+// Box, figure-mark and grid values.
+struct FigureState {
+  float BoxWidth = 0, BoxHeight = 0;
+  float LineColour = 0, FillColour = 0;
+  float MarkX0 = 0, MarkY0 = 0, MarkX1 = 0, MarkY1 = 0, MarkX2 = 0, MarkY2 = 0;
+  float SegX1 = 0, SegY1 = 0, SegX2 = 0, SegY2 = 0;
+  float MarkRadius = 0, MarkCount = 0;
+  std::string MarkLabel;
+  float LabelOffsetX = 0, LabelOffsetY = 0, LabelStyle = 0;
+  float ArcBulge = 0, ArcSide = 0, ArcFlip = 0, TickSpacing = 0;
+  float ArcStart = 0, ArcEnd = 0, RayAngle1 = 0, RayAngle2 = 0, BisectorAngle = 0;
+  float SegmentAngle = 0, AngleDegrees = 0;
+  std::string AngleText;
+  float Pi = 0;
+  float GridOriginX = 0, GridOriginY = 0, GridColumns = 0, GridCell = 0;
+  float GridLeft = 0, GridTop = 0, GridRight = 0, GridBottom = 0, AxisX = 0, AxisY = 0;
+};
+
+// The formula renderer's modes and the layout it leaves for callers.
+struct RendererState {
+  float FractionMode = 0, RootBarMode = 0, RootBarStartX = 0, RaisedFlag = 0, TallParenFlag = 0;
+  float GlyphX = 0, GlyphY = 0;
+  std::string GlyphText;
+  float GlyphCount = 0, CharByteCount = 0;
+  std::string NumeratorText, DenominatorText;
+  float NumeratorWidth = 0, DenominatorWidth = 0, FractionWidth = 0;
+  float NumeratorOffset = 0, DenominatorOffset = 0;
+  float FractionTopY = 0, FractionBarY = 0;
+  float NumeratorX = 0, NumeratorY = 0, DenominatorX = 0, DenominatorY = 0;
+  std::string RestOfText;
+  float RootMarkPosition = 0, RootSignPosition = 0;
+};
+
+// Work values that routines overwrite, and the one save slot each for colour and width.
+struct WorkValues {
+  float TextLength = 0, LoopIndex = 0, TableIndex = 0, MatchPosition = 0, FoundPosition = 0;
+  float WorkValueA = 0, WorkValueB = 0, MeasuredWidth = 0;
+  float SavedColour = 0, SavedDrawWidth = 0;
+};
+
+// Fraction arithmetic's values.
+struct FractionState {
+  float FractionNumerator = 0, FractionDenominator = 0;
+  float OriginalNumerator = 0, OriginalDenominator = 0;
+  float FractionSign = 0, FractionKind = 0, Gcd = 0, Lcm = 0;
+  std::string TextA, TextB, TextC, SignedTermText, SignText, SignedReductionText;
+  std::string PlainTermText, PlainSignedTermText;
+};
+
+// Lesson layout and menu state, set by every section before use; also the column layout's.
+struct LessonLayout {
+  float MenuChoice = 0;
+  float MarginX = 0;    // left x of the current block of text
+  float ColumnX = 0;    // x of question numbers and headings; left edge of a drill area
+  float LineY = 0;      // top of the current line
+  float LineEndX = 0;   // where the last text ended
+  float DrillItem = 0;
+  float RandomPick = 0;
+  std::string ColumnOperator;
+  float ColumnAnswerX = 0;
+};
+
+// The work arrays that start-up dimensions (indexes 0 to the bound).
+struct LessonWork {
+  CheckedArray<float, 80> TermValues;
+  CheckedArray<std::string, 80> TermTexts;
+  CheckedArray<float, 40> AuxValues;
+  CheckedArray<std::string, 40> AuxTexts;
+  CheckedArray2<std::string, 5, 2> RowTexts;
+  CheckedArray2<float, 10, 2> GraphValues;
+  CheckedArray<float, 40> PointX, PointY;
+  CheckedArray<float, 10> RadiusValues;
+  CheckedArray<std::string, 20> PartTexts;
+  CheckedArray<std::string, 10> FactorTexts;
+  CheckedArray<float, 40> SavedX, SavedY;
+};
+
+struct Program;
+
+// The place control goes on to: main menu, chapter entry, sub-menu, section. Each returns the
+// next place instead of calling it, so that going round the menus never nests deeper.
+struct Jump {
+  Jump (*target)(Program&);
+};
+
+// What a program supplies to the library.
+struct ProgramDefinition {
+  const char* title;
+  Jump (*main_menu)(Program&);
+  // The program's glyph-rule list, entered by the formula renderer for each character that
+  // its own markers and signs do not handle.
+  void (*apply_glyph_rules)(Program&);
+};
+
+struct Program {
+  Program(platform::Runtime& runtime, const ProgramDefinition& program_definition)
+      : rt(runtime), definition(program_definition) {}
+
+  platform::Runtime& rt;
+  const ProgramDefinition& definition;
+
+  std::string TitleText;
+  TextState text;
+  InputState input;
+  FigureState figure;
+  RendererState renderer;
+  WorkValues values;
+  FractionState fraction;
+  LessonLayout layout;
+  LessonWork work;
+};
+
+}  // namespace lesson

@@ -1,0 +1,220 @@
+#include "platform/canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "platform/palette.h"
+
+namespace platform {
+
+void PixelRect::Add(const PixelRect& other) {
+  if (other.empty()) return;
+  if (empty()) {
+    *this = other;
+    return;
+  }
+  const int x2 = std::max(x + w, other.x + other.w);
+  const int y2 = std::max(y + h, other.y + other.h);
+  x = std::min(x, other.x);
+  y = std::min(y, other.y);
+  w = x2 - x;
+  h = y2 - y;
+}
+
+std::pair<std::string, std::string> ResolveFont(std::string_view face, std::string_view text) {
+  if (face == "ｺﾞｼｯｸ" || face == "ゴシック") return {"IPAGothic", std::string(text)};
+  if (face == "Times New Roman") return {"Liberation Serif", std::string(text)};
+  if (face == "MT Extra") {
+    std::string mapped;
+    for (char c : text) {
+      if (c == 'l') {
+        mapped += "ℓ";
+      } else {
+        mapped += c;
+      }
+    }
+    return {"Liberation Serif", mapped};
+  }
+  return {std::string(face), std::string(text)};
+}
+
+Canvas::Canvas(double scale)
+    : scale_(scale),
+      width_(static_cast<int>(std::lround(kPageWidth * scale))),
+      height_(static_cast<int>(std::lround(kPageHeight * scale))),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)),
+      cr_(cairo_create(surface_)) {
+  cairo_scale(cr_, scale_, scale_);
+  cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  Clear();
+}
+
+Canvas::~Canvas() {
+  for (auto& [key, face] : faces_) cairo_font_face_destroy(face);
+  cairo_destroy(cr_);
+  cairo_surface_destroy(surface_);
+}
+
+void Canvas::SetColour(int colour) {
+  const Rgb rgb = kPalette[static_cast<size_t>(std::clamp(colour, 0, 15))];
+  cairo_set_source_rgb(cr_, rgb.r / 255.0, rgb.g / 255.0, rgb.b / 255.0);
+}
+
+// Fills or strokes the current path, keeping it. Background-coloured paint is an eraser.
+void Canvas::PaintPath(int colour, bool fill_path, double width) {
+  SetColour(colour);
+  const double pixel = 1.0 / scale_;
+  const double line = std::max(width, pixel);
+  if (colour == kBackgroundColour) {
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
+    if (fill_path) cairo_fill_preserve(cr_);
+    cairo_set_line_width(cr_, (fill_path ? 0 : line) + 2 * pixel);
+    cairo_stroke_preserve(cr_);
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);
+    return;
+  }
+  if (fill_path) {
+    cairo_fill_preserve(cr_);
+  } else {
+    cairo_set_line_width(cr_, line);
+    cairo_stroke_preserve(cr_);
+  }
+}
+
+void Canvas::MarkDirty(double x1, double y1, double x2, double y2) {
+  const int px1 = std::clamp(static_cast<int>(std::floor(std::min(x1, x2) * scale_)) - 2, 0, width_);
+  const int py1 = std::clamp(static_cast<int>(std::floor(std::min(y1, y2) * scale_)) - 2, 0, height_);
+  const int px2 = std::clamp(static_cast<int>(std::ceil(std::max(x1, x2) * scale_)) + 2, 0, width_);
+  const int py2 = std::clamp(static_cast<int>(std::ceil(std::max(y1, y2) * scale_)) + 2, 0, height_);
+  dirty_.Add({px1, py1, px2 - px1, py2 - py1});
+}
+
+void Canvas::Line(double x1, double y1, double x2, double y2, double width, int colour) {
+  cairo_new_path(cr_);
+  cairo_move_to(cr_, x1, y1);
+  cairo_line_to(cr_, x2, y2);
+  PaintPath(colour, false, width);
+  cairo_new_path(cr_);
+  const double pad = width / 2 + 2 / scale_;
+  MarkDirty(std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::max(x1, x2) + pad,
+            std::max(y1, y2) + pad);
+}
+
+void Canvas::Box(double x1, double y1, double x2, double y2, double width, int colour,
+                 bool filled, int fill) {
+  const double left = std::min(x1, x2), top = std::min(y1, y2);
+  const double right = std::max(x1, x2), bottom = std::max(y1, y2);
+  cairo_new_path(cr_);
+  cairo_rectangle(cr_, left, top, right - left, bottom - top);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+  if (filled) PaintPath(fill, true, width);
+  PaintPath(colour, false, width);
+  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  cairo_new_path(cr_);
+  const double pad = width / 2 + 2 / scale_;
+  MarkDirty(left - pad, top - pad, right + pad, bottom + pad);
+}
+
+void Canvas::Circle(double cx, double cy, double radius, double start, double end, double width,
+                    int colour, bool filled, int fill) {
+  constexpr double kTurn = 2 * std::numbers::pi;
+  const bool whole = start == end;
+  cairo_new_path(cr_);
+  if (whole) {
+    cairo_arc(cr_, cx, cy, radius, 0, kTurn);
+    cairo_close_path(cr_);
+  } else {
+    double a1 = start * kTurn, a2 = end * kTurn;
+    while (a2 < a1) a2 += kTurn;
+    if (filled) cairo_move_to(cr_, cx, cy);
+    cairo_arc(cr_, cx, cy, radius, a1, a2);
+    if (filled) cairo_close_path(cr_);
+  }
+  if (filled) PaintPath(fill, true, width);
+  PaintPath(colour, false, width);
+  cairo_new_path(cr_);
+  const double pad = radius + width / 2 + 2 / scale_;
+  MarkDirty(cx - pad, cy - pad, cx + pad, cy + pad);
+}
+
+void Canvas::Polyline(const std::vector<Point>& points, double width, int colour) {
+  if (points.empty()) return;
+  cairo_new_path(cr_);
+  double x1 = points[0].x, y1 = points[0].y, x2 = x1, y2 = y1;
+  cairo_move_to(cr_, points[0].x, points[0].y);
+  for (size_t k = 1; k < points.size(); ++k) {
+    cairo_line_to(cr_, points[k].x, points[k].y);
+    x1 = std::min(x1, points[k].x);
+    y1 = std::min(y1, points[k].y);
+    x2 = std::max(x2, points[k].x);
+    y2 = std::max(y2, points[k].y);
+  }
+  PaintPath(colour, false, width);
+  cairo_new_path(cr_);
+  const double pad = width / 2 + 2 / scale_;
+  MarkDirty(x1 - pad, y1 - pad, x2 + pad, y2 + pad);
+}
+
+cairo_font_face_t* Canvas::FaceFor(const FontState& font) {
+  const auto family = ResolveFont(font.face, "").first;
+  const auto key = std::make_tuple(family, font.bold, font.italic);
+  auto found = faces_.find(key);
+  if (found != faces_.end()) return found->second;
+  cairo_font_face_t* face = cairo_toy_font_face_create(
+      family.c_str(), font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+      font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  faces_.emplace(key, face);
+  return face;
+}
+
+void Canvas::Text(std::string_view text, double x, double y, double mag_x, double mag_y,
+                  int colour, const FontState& font) {
+  if (text.empty() || mag_x <= 0 || mag_y <= 0) return;
+  const double size = font.size > 0 ? font.size : 1;
+  // A glyph never reaches further up than its top-left corner, nor further than a few cells
+  // to the right of it: text placed wholly off the page (measuring runs draw at y 1800) is
+  // skipped without shaping it.
+  if (y >= kPageHeight || x >= kPageWidth || y + size * mag_y * 2 < 0) return;
+  const auto [family, shown] = ResolveFont(font.face, text);
+  cairo_save(cr_);
+  cairo_set_font_face(cr_, FaceFor(font));
+  cairo_set_font_size(cr_, size);
+  cairo_font_extents_t extents;
+  cairo_font_extents(cr_, &extents);
+  // The em box of the font fills the cell: the baseline lies at the em box's ascent share.
+  const double total = extents.ascent + extents.descent;
+  const double baseline = total > 0 ? size * extents.ascent / total : size * 0.88;
+  cairo_translate(cr_, x, y);
+  cairo_scale(cr_, mag_x, mag_y);
+  cairo_move_to(cr_, 0, baseline);
+  SetColour(colour);
+  cairo_text_extents_t ink;
+  cairo_text_extents(cr_, shown.c_str(), &ink);
+  cairo_show_text(cr_, shown.c_str());
+  cairo_restore(cr_);
+  const double right = x + (std::max(ink.x_advance, ink.x_bearing + ink.width) + size) * mag_x;
+  MarkDirty(x - size * mag_x, y - size * mag_y, right, y + 2 * size * mag_y);
+}
+
+void Canvas::Clear() {
+  cairo_save(cr_);
+  SetColour(kBackgroundColour);
+  cairo_paint(cr_);
+  cairo_restore(cr_);
+  dirty_.Add({0, 0, width_, height_});
+}
+
+bool Canvas::WritePng(const std::string& path) const {
+  cairo_surface_flush(surface_);
+  return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+PixelRect Canvas::TakeDirty() {
+  const PixelRect taken = dirty_;
+  dirty_ = {};
+  return taken;
+}
+
+}  // namespace platform

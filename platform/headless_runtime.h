@@ -1,0 +1,51 @@
+// The headless backend: draws into an in-memory page, records every call in a trace, takes
+// its keys from a script, reads a fixed clock and can hand out scripted random numbers.
+// The tests and the replay tool run the programs on it.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/runtime.h"
+
+namespace platform {
+
+struct HeadlessOptions {
+  std::vector<std::string> keys;  // one key a string, in order
+  std::string time = "10:20:30";
+  std::vector<float> random;      // handed out first, then the seeded generator goes on
+  std::string png_dir;            // when set, one numbered PNG at every wait
+  double scale = 1.0;             // device pixels per logical unit
+  bool trace = true;
+};
+
+class HeadlessRuntime : public Runtime {
+ public:
+  explicit HeadlessRuntime(const HeadlessOptions& options);
+
+  const Trace& recorded() const { return trace_; }
+  size_t keys_left() const { return keys_.size(); }
+  void AddKeys(const std::vector<std::string>& keys);
+  int pngs_written() const { return pngs_written_; }
+
+ protected:
+  std::optional<std::string> NextKey() override;
+  std::string ClockText() override { return time_; }
+  void OnWait(std::string_view routine) override;
+  std::optional<float> ScriptedRandom() override;
+
+ private:
+  Trace trace_;
+  std::deque<std::string> keys_;
+  std::string time_;
+  std::deque<float> random_;
+  std::string png_dir_;
+  int pngs_written_ = 0;
+};
+
+// Parses a key script: each character one key; "\n" Enter (13), "\b" Backspace (8),
+// "\c" the Clear key (12), "\e" Escape, "\\" a backslash.
+std::vector<std::string> ParseKeyScript(std::string_view script);
+
+}  // namespace platform

@@ -1,0 +1,39 @@
+// The 16 colours of the palette. Their roles are fixed by the lessons (15 is the background
+// every eraser draws in); the values are chosen for a projector in a bright room.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace platform {
+
+struct Rgb {
+  uint8_t r, g, b;
+};
+
+inline constexpr int kBackgroundColour = 15;
+
+inline constexpr std::array<Rgb, 16> kPalette = {{
+    {0x00, 0x00, 0x00},  // 0  body text and figure lines
+    {0x15, 0x65, 0xC0},  // 1  blue
+    {0x2E, 0x7D, 0x32},  // 2  green
+    {0x00, 0x69, 0x5C},  // 3  headings and questions: deep teal
+    {0x1A, 0x23, 0x7E},  // 4  fill of the any-key box: indigo
+    {0xC2, 0x18, 0x5B},  // 5  answers and results: crimson pink
+    {0x79, 0x55, 0x48},  // 6  brown
+    {0xB0, 0x3A, 0x00},  // 7  instructions and textbook prompts: burnt orange
+    {0x61, 0x61, 0x61},  // 8  grey
+    {0xFF, 0xF5, 0x9D},  // 9  text of the prompt boxes: pale yellow
+    {0x0B, 0x24, 0x16},  // 10 main-menu panel: chalkboard green
+    {0x4D, 0xD0, 0xE1},  // 11 light cyan
+    {0x8E, 0x1B, 0x1B},  // 12 fill of the next-step box: dark red
+    {0xF0, 0x50, 0x8A},  // 13 main-menu items, prompt-box borders, error message: rose
+    {0xF9, 0xA8, 0x25},  // 14 heavy grid lines: gold
+    {0xFF, 0xFF, 0xFF},  // 15 background
+}};
+
+// WCAG relative luminance and contrast ratio, used to check the palette's text pairs.
+double RelativeLuminance(Rgb colour);
+double ContrastRatio(Rgb a, Rgb b);
+
+}  // namespace platform

@@ -1,0 +1,217 @@
+#include "platform/window_runtime.h"
+
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+#include <stdexcept>
+
+#include "platform/errors.h"
+#include "platform/text_ops.h"
+
+namespace platform {
+
+namespace {
+
+constexpr int kFrameMs = 16;
+
+// Starts SDL's video and makes a page as sharp as the display's usable area allows.
+std::unique_ptr<Canvas> MakeWindowCanvas() {
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    throw std::runtime_error(std::string("cannot start the display: ") + SDL_GetError());
+  }
+  SDL_Rect usable{0, 0, 1440, 900};
+  SDL_GetDisplayUsableBounds(0, &usable);
+  const double scale =
+      std::clamp(std::min(usable.w / kPageWidth, usable.h / kPageHeight), 0.5, 3.0);
+  return std::make_unique<Canvas>(scale);
+}
+
+std::string EncodeUtf8(char32_t code) {
+  std::string out;
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+  return out;
+}
+
+bool IsModifier(SDL_Keycode key) {
+  switch (key) {
+    case SDLK_LSHIFT: case SDLK_RSHIFT: case SDLK_LCTRL: case SDLK_RCTRL:
+    case SDLK_LALT: case SDLK_RALT: case SDLK_LGUI: case SDLK_RGUI:
+    case SDLK_MODE: case SDLK_CAPSLOCK: case SDLK_NUMLOCKCLEAR: case SDLK_SCROLLLOCK:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The character a key types when no text input follows its press ("" for a key that types
+// none).
+std::string TypedChar(const SDL_Keysym& sym) {
+  if (sym.sym >= 32 && sym.sym <= 126) return std::string(1, static_cast<char>(sym.sym));
+  switch (sym.sym) {
+    case SDLK_KP_DIVIDE: return "/";
+    case SDLK_KP_MULTIPLY: return "*";
+    case SDLK_KP_MINUS: return "-";
+    case SDLK_KP_PLUS: return "+";
+    default: break;
+  }
+  if ((sym.mod & KMOD_NUM) != 0) {
+    if (sym.sym >= SDLK_KP_1 && sym.sym <= SDLK_KP_9) {
+      return std::string(1, static_cast<char>('1' + (sym.sym - SDLK_KP_1)));
+    }
+    if (sym.sym == SDLK_KP_0) return "0";
+    if (sym.sym == SDLK_KP_PERIOD) return ".";
+  }
+  return "";
+}
+
+// The one-key string of a key that types no character.
+std::string ControlKey(const SDL_Keysym& sym) {
+  switch (sym.sym) {
+    case SDLK_RETURN: case SDLK_RETURN2: case SDLK_KP_ENTER: return "\r";
+    case SDLK_BACKSPACE: return "\b";
+    case SDLK_CLEAR: case SDLK_KP_CLEAR: return "\f";
+    case SDLK_TAB: return "\t";
+    case SDLK_ESCAPE: return "\x1b";
+    case SDLK_DELETE: return "\x7f";
+    default:
+      // Any other key: a character of the private-use area, one per scancode.
+      return EncodeUtf8(0xE000 + (static_cast<char32_t>(sym.scancode) & 0x0FFF));
+  }
+}
+
+}  // namespace
+
+WindowRuntime::WindowRuntime(const std::string& title) : Runtime(MakeWindowCanvas(), nullptr) {
+  const int w = canvas().pixel_width(), h = canvas().pixel_height();
+  window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
+                             SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
+  if (window_ == nullptr) throw std::runtime_error(std::string("no window: ") + SDL_GetError());
+  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (renderer_ == nullptr) throw std::runtime_error(std::string("no renderer: ") + SDL_GetError());
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  SDL_RenderSetLogicalSize(renderer_, w, h);  // uniform scale, centred
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, w, h);
+  if (texture_ == nullptr) throw std::runtime_error(std::string("no texture: ") + SDL_GetError());
+  shown_.assign(static_cast<size_t>(w) * h, 0);
+  SDL_StartTextInput();
+}
+
+WindowRuntime::~WindowRuntime() {
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+  if (window_ != nullptr) SDL_DestroyWindow(window_);
+  SDL_Quit();
+}
+
+void WindowRuntime::OnMaximize() { SDL_MaximizeWindow(window_); }
+
+std::string WindowRuntime::ClockText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
+  return text;
+}
+
+std::optional<std::string> WindowRuntime::NextKey() {
+  if (keys_.empty()) Pump(0);
+  if (keys_.empty()) {
+    // Nothing waiting: show the page and sleep until an event comes or a frame has passed.
+    Present(false);
+    Pump(kFrameMs);
+  }
+  if (keys_.empty()) return std::nullopt;
+  std::string key = std::move(keys_.front());
+  keys_.pop_front();
+  return key;
+}
+
+void WindowRuntime::Pump(int wait_ms) {
+  SDL_Event event;
+  if (wait_ms > 0 && SDL_WaitEventTimeout(&event, wait_ms) != 0) Handle(event);
+  while (SDL_PollEvent(&event) != 0) Handle(event);
+  FlushPendingKey();
+}
+
+void WindowRuntime::FlushPendingKey() {
+  if (pending_key_.empty()) return;
+  keys_.push_back(std::move(pending_key_));
+  pending_key_.clear();
+}
+
+void WindowRuntime::Handle(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      throw ProgramExit{ExitReason::kWindowClosed};
+    case SDL_WINDOWEVENT:
+      must_present_ = true;
+      break;
+    case SDL_KEYDOWN: {
+      FlushPendingKey();
+      const SDL_Keysym& sym = event.key.keysym;
+      if (IsModifier(sym.sym)) break;
+      std::string typed = TypedChar(sym);
+      if (typed.empty()) {
+        keys_.push_back(ControlKey(sym));
+      } else {
+        pending_key_ = std::move(typed);  // replaced by the text input that normally follows
+      }
+      break;
+    }
+    case SDL_TEXTINPUT: {
+      pending_key_.clear();
+      for (const std::string_view ch : SplitChars(event.text.text)) keys_.emplace_back(ch);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void WindowRuntime::Present(bool force) {
+  unshown_.Add(canvas().TakeDirty());
+  force = force || must_present_;
+  if (unshown_.empty() && !force) return;
+  cairo_surface_t* surface = canvas().surface();
+  cairo_surface_flush(surface);
+  const auto* pixels = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(surface));
+  const int stride = cairo_image_surface_get_stride(surface) / 4;
+  const int width = canvas().pixel_width();
+  // Compare what changed with what the window shows: a cursor drawn and erased again leaves
+  // the page as it was, and then nothing needs showing.
+  bool changed = false;
+  for (int y = unshown_.y; y < unshown_.y + unshown_.h; ++y) {
+    const uint32_t* row = pixels + static_cast<size_t>(y) * stride + unshown_.x;
+    uint32_t* copy = shown_.data() + static_cast<size_t>(y) * width + unshown_.x;
+    const size_t bytes = static_cast<size_t>(unshown_.w) * 4;
+    if (std::memcmp(row, copy, bytes) != 0) {
+      std::memcpy(copy, row, bytes);
+      changed = true;
+    }
+  }
+  if (changed && !unshown_.empty()) {
+    const SDL_Rect rect{unshown_.x, unshown_.y, unshown_.w, unshown_.h};
+    SDL_UpdateTexture(texture_, &rect,
+                      pixels + static_cast<size_t>(unshown_.y) * stride + unshown_.x,
+                      stride * 4);
+  }
+  unshown_ = {};
+  if (!changed && !force) return;
+  must_present_ = false;
+  SDL_SetRenderDrawColor(renderer_, 0x30, 0x30, 0x30, 0xFF);
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_RenderPresent(renderer_);
+}
+
+}  // namespace platform
