@@ -63,15 +63,17 @@ void Canvas::SetColour(int colour) {
 }
 
 // Fills or strokes the current path, keeping it. Background-coloured paint is an eraser.
-void Canvas::PaintPath(int colour, bool fill_path, double width) {
+void Canvas::PaintPath(int colour, bool fill_path, double width, bool grown) {
   SetColour(colour);
   const double pixel = 1.0 / scale_;
   const double line = std::max(width, pixel);
   if (colour == kBackgroundColour) {
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
     if (fill_path) cairo_fill_preserve(cr_);
-    cairo_set_line_width(cr_, (fill_path ? 0 : line) + 2 * pixel);
-    cairo_stroke_preserve(cr_);
+    if (!fill_path || !grown) {
+      cairo_set_line_width(cr_, (fill_path ? 0 : line) + 2 * pixel);
+      cairo_stroke_preserve(cr_);
+    }
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_DEFAULT);
     return;
   }
@@ -81,6 +83,10 @@ void Canvas::PaintPath(int colour, bool fill_path, double width) {
     cairo_set_line_width(cr_, line);
     cairo_stroke_preserve(cr_);
   }
+}
+
+double Canvas::EraserMargin(int colour) const {
+  return colour == kBackgroundColour ? 1.0 / scale_ : 0.0;
 }
 
 void Canvas::MarkDirty(double x1, double y1, double x2, double y2) {
@@ -107,11 +113,18 @@ void Canvas::Box(double x1, double y1, double x2, double y2, double width, int c
   const double left = std::min(x1, x2), top = std::min(y1, y2);
   const double right = std::max(x1, x2), bottom = std::max(y1, y2);
   cairo_new_path(cr_);
-  cairo_rectangle(cr_, left, top, right - left, bottom - top);
-  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
-  if (filled) PaintPath(fill, true, width);
-  PaintPath(colour, false, width);
-  cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  if (filled && fill == colour) {
+    // Border and inside in one colour: one fill of the box grown by half the border.
+    const double grow = width / 2 + EraserMargin(colour);
+    cairo_rectangle(cr_, left - grow, top - grow, right - left + 2 * grow, bottom - top + 2 * grow);
+    PaintPath(colour, true, 0, true);
+  } else {
+    cairo_rectangle(cr_, left, top, right - left, bottom - top);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
+    if (filled) PaintPath(fill, true, width);
+    PaintPath(colour, false, width);
+    cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+  }
   cairo_new_path(cr_);
   const double pad = width / 2 + 2 / scale_;
   MarkDirty(left - pad, top - pad, right + pad, bottom + pad);
@@ -122,6 +135,16 @@ void Canvas::Circle(double cx, double cy, double radius, double start, double en
   constexpr double kTurn = 2 * std::numbers::pi;
   const bool whole = start == end;
   cairo_new_path(cr_);
+  if (whole && filled && fill == colour) {
+    // A disc with its rim in the same colour: one fill of the disc grown by half the rim.
+    cairo_arc(cr_, cx, cy, radius + width / 2 + EraserMargin(colour), 0, kTurn);
+    cairo_close_path(cr_);
+    PaintPath(colour, true, 0, true);
+    cairo_new_path(cr_);
+    const double pad = radius + width / 2 + 2 / scale_;
+    MarkDirty(cx - pad, cy - pad, cx + pad, cy + pad);
+    return;
+  }
   if (whole) {
     cairo_arc(cr_, cx, cy, radius, 0, kTurn);
     cairo_close_path(cr_);

@@ -70,7 +70,9 @@ class Canvas {
 
  private:
   void SetColour(int colour);
-  void PaintPath(int colour, bool fill_path, double width);
+  // `grown`: a filled path that already reaches one pixel further when it is an eraser.
+  void PaintPath(int colour, bool fill_path, double width, bool grown = false);
+  double EraserMargin(int colour) const;
   void MarkDirty(double x1, double y1, double x2, double y2);
   cairo_font_face_t* FaceFor(const FontState& font);
 

@@ -1,5 +1,8 @@
 #include "platform/window_runtime.h"
 
+#include <SDL_syswm.h>
+#include <poll.h>
+
 #include <algorithm>
 #include <cstring>
 #include <ctime>
@@ -12,7 +15,9 @@ namespace platform {
 
 namespace {
 
-constexpr int kFrameMs = 16;
+// One frame at 30 frames a second: the page only changes when the program draws, and a key
+// or a window event ends the wait at once, so a longer frame costs nothing but idle wakeups.
+constexpr int kFrameMs = 33;
 
 // Starts SDL's video and makes a page as sharp as the display's usable area allows.
 std::unique_ptr<Canvas> MakeWindowCanvas() {
@@ -103,6 +108,11 @@ WindowRuntime::WindowRuntime(const std::string& title) : Runtime(MakeWindowCanva
   if (texture_ == nullptr) throw std::runtime_error(std::string("no texture: ") + SDL_GetError());
   shown_.assign(static_cast<size_t>(w) * h, 0);
   SDL_StartTextInput();
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (SDL_GetWindowWMInfo(window_, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11) {
+    x_display_ = info.info.x11.display;
+  }
 }
 
 WindowRuntime::~WindowRuntime() {
@@ -124,9 +134,9 @@ std::string WindowRuntime::ClockText() {
 }
 
 std::optional<std::string> WindowRuntime::NextKey() {
-  if (keys_.empty()) Pump(0);
   if (keys_.empty()) {
-    // Nothing waiting: show the page and sleep until an event comes or a frame has passed.
+    // Nothing waiting: show the page and sleep until an event comes or a frame has passed
+    // (an event already queued ends the wait at once).
     Present(false);
     Pump(kFrameMs);
   }
@@ -138,8 +148,23 @@ std::optional<std::string> WindowRuntime::NextKey() {
 
 void WindowRuntime::Pump(int wait_ms) {
   SDL_Event event;
-  if (wait_ms > 0 && SDL_WaitEventTimeout(&event, wait_ms) != 0) Handle(event);
-  while (SDL_PollEvent(&event) != 0) Handle(event);
+  if (x_display_ != nullptr) {
+    // On X11, sleep on the display connection itself: SDL's own timed wait asks the server
+    // again and again, which costs more than the whole wait should.
+    const bool queued = SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0 ||
+                        XEventsQueued(x_display_, QueuedAlready) > 0;
+    if (!queued) {
+      XFlush(x_display_);
+      pollfd connection{ConnectionNumber(x_display_), POLLIN, 0};
+      if (poll(&connection, 1, wait_ms) <= 0) return FlushPendingKey();
+    }
+    SDL_PumpEvents();
+  } else if (SDL_WaitEventTimeout(&event, wait_ms) != 0) {
+    Handle(event);
+  }
+  while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
+    Handle(event);
+  }
   FlushPendingKey();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <X11/Xlib.h>
 
 #include <deque>
 #include <string>
@@ -38,6 +39,7 @@ class WindowRuntime : public Runtime {
   std::vector<uint32_t> shown_;
   PixelRect unshown_;
   bool must_present_ = true;
+  Display* x_display_ = nullptr;  // set on X11: waits sleep on its connection
 };
 
 }  // namespace platform

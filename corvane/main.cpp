@@ -1,0 +1,4 @@
+#include "corvane/corvane.h"
+#include "lessonlib/window_main.h"
+
+int main() { return lesson::RunInWindow(corvane::kCorvane); }

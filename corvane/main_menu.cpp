@@ -1,0 +1,27 @@
+#include "corvane/corvane.h"
+#include "lessonlib/chapter_frame.h"
+#include "lessonlib/screen.h"
+
+namespace corvane {
+
+namespace {
+
+const lesson::MainMenu kMenu{
+    {{
+        {"1　単項式と多項式", nullptr},
+        {"2　同類項", nullptr},
+        {"3　式の加法・減法", nullptr},
+        {"4　数×多項式、多項式÷数", nullptr},
+        {"5　かっこのある式の計算", nullptr},
+        {"6　分数をふくむ式の計算", nullptr},
+        {"7　", nullptr},
+        {"8　終了", nullptr},
+    }},
+    lesson::AskMenuNumber,
+};
+
+}  // namespace
+
+lesson::Jump ShowMainMenu(lesson::Program& p) { return lesson::RunMainMenu(p, kMenu, ShowMainMenu); }
+
+}  // namespace corvane

@@ -1,0 +1,8 @@
+#include "corvane/corvane.h"
+#include "lessonlib/formula.h"
+
+namespace corvane {
+
+const lesson::ProgramDefinition kCorvane{"Corvane", ShowMainMenu, nullptr};
+
+}  // namespace corvane

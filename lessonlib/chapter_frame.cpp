@@ -1,0 +1,87 @@
+#include "lessonlib/chapter_frame.h"
+
+#include "lessonlib/formula.h"
+#include "lessonlib/screen.h"
+#include "platform/text_ops.h"
+
+namespace lesson {
+
+namespace {
+constexpr int kEraser = 15;
+}
+
+void EraseScreen(Program& p) { p.rt.PsLINE(0, 0, 1760, 1800, true, kEraser, 2, kEraser); }
+
+void DrawLessonText(Program& p, const std::string& text, float colour, float x, float y) {
+  p.text.TextToDraw = text;
+  p.text.TextColour = colour;
+  p.text.TextX = x;
+  p.text.TextY = y;
+  DrawText(p);
+  p.layout.LineEndX = p.text.TextX;
+  p.layout.LineY = p.text.TextY;
+}
+
+void ContinueLessonText(Program& p, const std::string& text, float colour) {
+  DrawLessonText(p, text, colour, p.layout.LineEndX, p.layout.LineY);
+}
+
+Jump RunMainMenu(Program& p, const MainMenu& menu, Place self) {
+  EraseScreen(p);
+  p.rt.PsLINE(22, 10, 1320, 600, true, 15, 2, 10);
+  DrawLessonText(p, "＜" + p.TitleText + "　メニュー＞", 15, 264, 30);
+  for (int k = 0; k < 8; ++k) {
+    DrawLessonText(p, menu.items[static_cast<size_t>(k)].text, k % 2 == 0 ? 13 : 15, 44,
+             static_cast<float>(120 + 60 * k));
+  }
+  p.text.TextColour = 0;
+  p.text.TextX = p.input.FieldX - 240;
+  p.text.TextY = p.input.FieldY;
+  p.text.TextToDraw = "番号を入力して下さい。";
+  DrawWideText(p);
+  menu.read_number(p);
+  ClearMenuPrompt(p);
+  const float choice = p.input.InputValue;
+  if (choice == 8) p.rt.PsEND();
+  if (choice < 1 || choice > 8) return {self};
+  EraseScreen(p);
+  const int item = platform::RoundToInt(choice);
+  // A value just below 8 rounds to 8 but is not the end item: the menu comes again.
+  if (item == 8) return {self};
+  const Place target = menu.items[static_cast<size_t>(item - 1)].target;
+  return {target != nullptr ? target : self};
+}
+
+void ShowGoalScreen(Program& p, std::initializer_list<const char*> goal_lines) {
+  EraseScreen(p);
+  p.layout.MarginX = 44;
+  p.layout.LineY = 240;
+  DrawLessonText(p, "<めあて>", 3, p.layout.MarginX, p.layout.LineY);
+  float step = 65;
+  for (const char* line : goal_lines) {
+    DrawLessonText(p, line, 0, p.layout.MarginX, p.layout.LineY + step);
+    step = 50;
+  }
+}
+
+Jump RunSubMenu(Program& p, const char* item_line, std::initializer_list<Place> targets,
+                Place self) {
+  p.text.TextToDraw = item_line;
+  AskSubMenuNumber(p);
+  p.layout.MenuChoice = p.input.InputValue;
+  ClearBottomBand(p);
+  const float count = static_cast<float>(targets.size());
+  if (p.layout.MenuChoice < 1 || p.layout.MenuChoice > count) return {self};
+  const int item = platform::RoundToInt(p.layout.MenuChoice);
+  return {targets.begin()[item - 1]};
+}
+
+void PickRandomItem(Program& p, float count) {
+  p.layout.DrillItem = platform::PnFInt(p.rt.PaRnd() * count) + 1;
+}
+
+void PickNextItem(Program& p, float count) {
+  p.layout.DrillItem = p.layout.DrillItem == count ? 1 : p.layout.DrillItem + 1;
+}
+
+}  // namespace lesson

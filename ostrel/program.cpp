@@ -1,0 +1,7 @@
+#include "ostrel/ostrel.h"
+
+namespace ostrel {
+
+const lesson::ProgramDefinition kOstrel{"Ostrel", ShowMainMenu, nullptr};
+
+}  // namespace ostrel

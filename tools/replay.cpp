@@ -1,0 +1,120 @@
+// replay: runs a program on the headless backend with scripted keys, and writes its trace and
+// PNGs of its screens.
+//
+//   replay <corvane|ostrel|varnick> [--keys TEXT] [--keys-file FILE] [--time hh:mm:ss]
+//          [--rnd r1,r2,...] [--trace FILE] [--png FILE] [--png-dir DIR]
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "corvane/corvane.h"
+#include "lessonlib/headless_session.h"
+#include "ostrel/ostrel.h"
+#include "varnick/varnick.h"
+
+namespace {
+
+int Usage() {
+  std::fputs(
+      "usage: replay <corvane|ostrel|varnick> [--keys TEXT] [--keys-file FILE]\n"
+      "              [--time hh:mm:ss] [--rnd r1,r2,...] [--trace FILE] [--png FILE]\n"
+      "              [--png-dir DIR]\n"
+      "keys: each character one key; \\n Enter, \\b Backspace, \\c Clear (code 12),\n"
+      "      \\e Escape, \\\\ a backslash; in a keys file a line break is Enter too.\n",
+      stderr);
+  return 2;
+}
+
+bool ValidTime(const std::string& time) {
+  if (time.size() != 8 || time[2] != ':' || time[5] != ':') return false;
+  for (int k : {0, 1, 3, 4, 6, 7}) {
+    if (time[static_cast<size_t>(k)] < '0' || time[static_cast<size_t>(k)] > '9') return false;
+  }
+  return std::stoi(time.substr(0, 2)) < 24 && std::stoi(time.substr(3, 2)) < 60 &&
+         std::stoi(time.substr(6, 2)) < 60;
+}
+
+bool ParseRandom(const std::string& list, std::vector<float>& out) {
+  std::stringstream stream(list);
+  std::string item;
+  while (std::getline(stream, item, ',')) {
+    char* end = nullptr;
+    const float value = std::strtof(item.c_str(), &end);
+    if (end == item.c_str() || *end != '\0' || !(value >= 0.0f && value < 1.0f)) return false;
+    out.push_back(value);
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::map<std::string, const lesson::ProgramDefinition*> programs{
+      {"corvane", &corvane::kCorvane},
+      {"ostrel", &ostrel::kOstrel},
+      {"varnick", &varnick::kVarnick},
+  };
+  if (argc < 2 || programs.count(argv[1]) == 0) return Usage();
+  platform::HeadlessOptions options;
+  std::string keys, trace_path, png_path;
+  for (int k = 2; k < argc; ++k) {
+    const std::string flag = argv[k];
+    if (k + 1 >= argc) return Usage();
+    const std::string value = argv[++k];
+    if (flag == "--keys") {
+      keys += value;
+    } else if (flag == "--keys-file") {
+      std::ifstream file(value, std::ios::binary);
+      if (!file) {
+        std::fprintf(stderr, "replay: cannot read %s\n", value.c_str());
+        return 2;
+      }
+      std::stringstream buffer;
+      buffer << file.rdbuf();
+      keys += buffer.str();
+    } else if (flag == "--time") {
+      if (!ValidTime(value)) {
+        std::fprintf(stderr, "replay: --time wants hh:mm:ss\n");
+        return 2;
+      }
+      options.time = value;
+    } else if (flag == "--rnd") {
+      if (!ParseRandom(value, options.random)) {
+        std::fprintf(stderr, "replay: --rnd wants numbers from 0 up to but excluding 1\n");
+        return 2;
+      }
+    } else if (flag == "--trace") {
+      trace_path = value;
+    } else if (flag == "--png") {
+      png_path = value;
+    } else if (flag == "--png-dir") {
+      std::filesystem::create_directories(value);
+      options.png_dir = value;
+    } else {
+      return Usage();
+    }
+  }
+  options.keys = platform::ParseKeyScript(keys);
+
+  lesson::HeadlessSession session(*programs.at(argv[1]), options);
+  session.Start();
+  if (!trace_path.empty()) {
+    std::ofstream out(trace_path, std::ios::binary);
+    out << session.trace().Text();
+    if (!out) {
+      std::fprintf(stderr, "replay: cannot write %s\n", trace_path.c_str());
+      return 2;
+    }
+  }
+  if (!png_path.empty() && !session.runtime.canvas().WritePng(png_path)) {
+    std::fprintf(stderr, "replay: cannot write %s\n", png_path.c_str());
+    return 2;
+  }
+  std::fprintf(stderr, "%s\n", session.trace().lines().back().c_str());
+  return 0;
+}

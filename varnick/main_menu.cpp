@@ -1,0 +1,27 @@
+#include "lessonlib/chapter_frame.h"
+#include "lessonlib/screen.h"
+#include "varnick/varnick.h"
+
+namespace varnick {
+
+namespace {
+
+const lesson::MainMenu kMenu{
+    {{
+        {"1　式の値", nullptr},
+        {"2　練習問題", nullptr},
+        {"3　単項式の乗法", nullptr},
+        {"4　単項式の除法", nullptr},
+        {"5　分数をふくむ式の除法", nullptr},
+        {"6　乗除の混じった計算", nullptr},
+        {"7　練習問題", nullptr},
+        {"8　終了", nullptr},
+    }},
+    lesson::AskMenuNumber,
+};
+
+}  // namespace
+
+lesson::Jump ShowMainMenu(lesson::Program& p) { return lesson::RunMainMenu(p, kMenu, ShowMainMenu); }
+
+}  // namespace varnick
