@@ -83,7 +83,8 @@ std::string ControlKey(const SDL_Keysym& sym) {
   switch (sym.sym) {
     case SDLK_RETURN: case SDLK_RETURN2: case SDLK_KP_ENTER: return "\r";
     case SDLK_BACKSPACE: return "\b";
-    case SDLK_CLEAR: case SDLK_KP_CLEAR: return "\f";
+    // The Clear key: its own, or the keypad's 5 with Num Lock off, as on PC keyboards.
+    case SDLK_CLEAR: case SDLK_KP_CLEAR: case SDLK_KP_5: return "\f";
     case SDLK_TAB: return "\t";
     case SDLK_ESCAPE: return "\x1b";
     case SDLK_DELETE: return "\x7f";

@@ -59,6 +59,25 @@ case "$mode" in
     awk -v p="$percent" -v l="$limit" 'BEGIN {exit !(p < l)}' || { echo "waiting costs more than ${limit}%"; exit 1; }
     "$closer" Probe
     ;;
+  keys)
+    # Every key press is one key for "any key": control keys, function keys, keypad keys,
+    # shifted letters; a modifier alone is not a key press.
+    probe=$1 closer=$2
+    "$probe" keys >"$work/out" 2>&1 &
+    app=$!
+    wait_for_window Probe
+    presses=(Escape F5 Tab a shift+b KP_5 BackSpace Return Up Shift_L)
+    expected=("key 1b" "key ee 80 be" "key 09" "key 61" "key 42" "key 35" "key 08" "key 0d" "key ee 81 92" "")
+    for key in "${presses[@]}"; do xdotool key "$key"; sleep 0.2; done
+    sleep 0.5
+    want=$(printf '%s\n' "${expected[@]}" | grep -v '^$')
+    got=$(grep '^key' "$work/out" || true)
+    if [[ "$got" != "$want" ]]; then
+      echo "keys read:"; echo "$got"; echo "expected:"; echo "$want"; exit 1
+    fi
+    echo "every key press read as one key"
+    "$closer" Probe
+    ;;
   program)
     program=$1 closer=$2 title=$3; shift 3
     "$program" >"$work/out" 2>&1 &
