@@ -15,9 +15,11 @@ namespace platform {
 
 namespace {
 
-// One frame at 30 frames a second: the page only changes when the program draws, and a key
-// or a window event ends the wait at once, so a longer frame costs nothing but idle wakeups.
-constexpr int kFrameMs = 33;
+// The longest a key poll waits when nothing happens. The page only changes when the program
+// draws, and a key or a window event ends the wait at once, so the length of this frame is
+// invisible; it only sets how often an idle program wakes (the number field redraws its
+// cursor at every poll).
+constexpr int kFrameMs = 50;
 
 // Starts SDL's video and makes a page as sharp as the display's usable area allows.
 std::unique_ptr<Canvas> MakeWindowCanvas() {
