@@ -1,14 +1,16 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
+#include "varnick/expression_value.h"
 #include "varnick/varnick.h"
 
 namespace varnick {
 
 namespace {
 
+// Every item from 1 to 7 is a chapter; those without a target yet show the menu again.
 const lesson::MainMenu kMenu{
     {{
-        {"1　式の値", nullptr},
+        {"1　式の値", RunExpressionValueChapter},
         {"2　練習問題", nullptr},
         {"3　単項式の乗法", nullptr},
         {"4　単項式の除法", nullptr},

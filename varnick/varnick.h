@@ -1,3 +1,5 @@
+// Varnick: the value of an expression, multiplying and dividing monomials, mixed
+// multiplication and division.
 #pragma once
 
 #include "lessonlib/program.h"

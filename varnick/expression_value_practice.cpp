@@ -1,0 +1,189 @@
+// ③ The practice: random problems "find the value of a(bx+cy)+d(ex+fy) for these x and y",
+// each worked out in the order the rules panel teaches (multiply out, collect, then
+// substitute), one line per key, until 1 is entered at the next-step prompt.
+#include <string>
+
+#include "lessonlib/chapter_frame.h"
+#include "lessonlib/formula.h"
+#include "lessonlib/screen.h"
+#include "platform/text_ops.h"
+#include "varnick/erase_box.h"
+#include "varnick/expression_value.h"
+
+namespace varnick {
+
+namespace {
+
+// A whole number from k to k + n - 1.
+float DrawWhole(lesson::Program& p, float n, float k) {
+  return platform::PnFInt(p.rt.PaRnd() * n) + k;
+}
+
+// A coin from 0 to n - 1, kept in RandomPick.
+void DrawCoin(lesson::Program& p, float n) {
+  p.layout.RandomPick = platform::PnFInt(p.rt.PaRnd() * n);
+}
+
+// A whole number from k to k + n - 1, made negative when a two-sided coin shows 0.
+float DrawSigned(lesson::Program& p, float n, float k) {
+  const float magnitude = DrawWhole(p, n, k);
+  DrawCoin(p, 2);
+  return p.layout.RandomPick == 0 ? -magnitude : magnitude;
+}
+
+// A coefficient written before its letter after another term: "" for 0, "+" for 1, "-" for
+// -1, else the number with its sign ("+7", "-7").
+void ToSignedCoefficient(lesson::Program& p, float index) {
+  const float value = p.work.TermValues(index);
+  std::string& text = p.work.TermTexts(index);
+  if (value == 0 || value == 1) text.clear();
+  if (value == -1) text = "-";
+  if (value > 0) text = "+" + text;
+}
+
+// The same coefficient as the first term of a line or bracket: without its "+".
+std::string LeadingForm(lesson::Program& p, const std::string& signed_text) {
+  // TEMPORARY until the term-sign helpers are in the library: StripLeadingPlus.
+  p.text.WorkText = signed_text;
+  if (p.text.WorkText.starts_with('+')) p.text.WorkText.erase(0, 1);
+  return p.text.WorkText;
+}
+
+std::string BracketedIfMinus(lesson::Program& p, const std::string& text) {
+  // TEMPORARY until the term-sign helpers are in the library: BracketIfMinus.
+  p.text.WorkText = text;
+  if (p.text.WorkText.find('-') != std::string::npos) p.text.WorkText = "(" + p.text.WorkText + ")";
+  return p.text.WorkText;
+}
+
+void NextLine(lesson::Program& p, const std::string& text, float dx, float step, float colour) {
+  lesson::DrawLessonText(p, text, colour, p.layout.MarginX + dx, p.layout.LineY + step);
+}
+
+}  // namespace
+
+void GenerateExpressionValueProblem(lesson::Program& p) {
+  lesson::LessonWork& w = p.work;
+  // a is never +1: a drawn 1 is always -1.
+  float a = DrawWhole(p, 5, 1);
+  DrawCoin(p, 2);
+  if (p.layout.RandomPick == 0 || a == 1) a = -a;
+  w.AuxValues(1) = a;
+  w.TermValues(2) = DrawSigned(p, 7, 1);
+  w.TermValues(3) = DrawSigned(p, 5, 2);
+  // d is negative two times in three.
+  float d = DrawWhole(p, 5, 1);
+  DrawCoin(p, 3);
+  if (p.layout.RandomPick != 2) d = -d;
+  w.AuxValues(4) = d;
+  w.TermValues(5) = DrawSigned(p, 7, 1);
+  w.TermValues(6) = DrawSigned(p, 5, 2);
+
+  w.TermValues(7) = w.AuxValues(1) * w.TermValues(2);
+  w.TermValues(8) = w.AuxValues(1) * w.TermValues(3);
+  w.TermValues(9) = w.AuxValues(4) * w.TermValues(5);
+  w.TermValues(10) = w.AuxValues(4) * w.TermValues(6);
+  w.TermValues(11) = w.TermValues(7) + w.TermValues(9);
+  w.TermValues(12) = w.TermValues(8) + w.TermValues(10);
+
+  w.AuxValues(5) = DrawSigned(p, 5, 1);
+  const float y = DrawSigned(p, 5, 1);
+  // x and y always differ: a y equal to x becomes x + 1 (so y may be 0 or 6).
+  w.AuxValues(6) = y == w.AuxValues(5) ? w.AuxValues(5) + 1 : y;
+}
+
+void ShowExpressionValueSolution(lesson::Program& p) {
+  lesson::LessonWork& w = p.work;
+  const float x_coefficient = w.TermValues(11);
+  const float y_coefficient = w.TermValues(12);
+  w.AuxValues(7) = x_coefficient * w.AuxValues(5);
+  w.AuxValues(8) = y_coefficient * w.AuxValues(6);
+  w.AuxValues(9) = w.AuxValues(7) + w.AuxValues(8);
+  lesson::FormatNumberArrays(p);
+
+  // The factors before the brackets: a leads its line, d joins the brackets.
+  const float d = w.AuxValues(4);
+  if (w.AuxValues(1) == -1) w.AuxTexts(1) = "-";
+  if (d == 1) w.AuxTexts(4) = "+";
+  if (d == -1) w.AuxTexts(4) = "-";
+  if (d >= 2) w.AuxTexts(4) = "+" + w.AuxTexts(4);
+  for (float index : {2.f, 3.f, 5.f, 6.f, 7.f, 8.f, 9.f, 10.f, 11.f, 12.f}) ToSignedCoefficient(p, index);
+  for (float index : {2.f, 5.f, 7.f, 11.f}) w.TermTexts(index) = LeadingForm(p, w.TermTexts(index));
+
+  // The collected expression: a term with a coefficient of 0 is left out, and the y term
+  // then leads the line.
+  std::string x_term, y_term, x_factor, y_factor;
+  if (x_coefficient != 0) {
+    x_term = w.TermTexts(11) + "x";
+    x_factor = w.TermTexts(11) + (x_coefficient == 1 || x_coefficient == -1 ? "" : "*");
+  }
+  if (y_coefficient != 0) {
+    const std::string y_text = x_coefficient == 0 ? LeadingForm(p, w.TermTexts(12)) : w.TermTexts(12);
+    y_term = y_text + "y";
+    y_factor = y_text + (y_coefficient == 1 || y_coefficient == -1 ? "" : "*");
+  }
+  // The y product stands where the y term does; a y of 0 gives a product written "+0".
+  std::string y_product;
+  if (y_coefficient != 0) {
+    y_product = w.AuxValues(8) >= 0 ? "+" + w.AuxTexts(8) : w.AuxTexts(8);
+  }
+
+  EraseBox(p, w.SavedX(31), w.SavedY(31), 600, 1300);
+  p.layout.MarginX = w.SavedX(31);
+  p.layout.LineY = w.SavedY(31);
+  lesson::DrawLessonText(p, "練習", 3, p.layout.ColumnX, p.layout.LineY);
+  lesson::ContinueLessonText(p, " x=" + w.AuxTexts(5) + ",y=" + w.AuxTexts(6) + "のとき、", 0);
+  NextLine(p, "次の式の値を求めなさい。", 40, 50, 0);
+  NextLine(p,
+           w.AuxTexts(1) + "(" + w.TermTexts(2) + "x" + w.TermTexts(3) + "y)" + w.AuxTexts(4) +
+               "(" + w.TermTexts(5) + "x" + w.TermTexts(6) + "y)",
+           32, 60, 3);
+  lesson::WaitForKey(p);
+  NextLine(p,
+           "=" + w.TermTexts(7) + "x" + w.TermTexts(8) + "y" + w.TermTexts(9) + "x" +
+               w.TermTexts(10) + "y",
+           0, 60, 0);
+  lesson::WaitForKey(p);
+  NextLine(p,
+           "=" + w.TermTexts(7) + "x" + w.TermTexts(9) + "x" + w.TermTexts(8) + "y" +
+               w.TermTexts(10) + "y",
+           0, 60, 0);
+  lesson::WaitForKey(p);
+  NextLine(p, "=" + x_term + y_term, 0, 60, 0);
+  lesson::WaitForKey(p);
+  NextLine(p, "x=" + w.AuxTexts(5) + ",y=" + w.AuxTexts(6) + " を代入して", 40, 50, 3);
+  lesson::WaitForKey(p);
+  // Negative values are substituted in brackets.
+  if (w.AuxValues(5) < 0) w.AuxTexts(5) = BracketedIfMinus(p, w.AuxTexts(5));
+  if (w.AuxValues(6) < 0) w.AuxTexts(6) = BracketedIfMinus(p, w.AuxTexts(6));
+  NextLine(p, "=" + x_factor + (x_coefficient != 0 ? w.AuxTexts(5) : "") + y_factor +
+                  (y_coefficient != 0 ? w.AuxTexts(6) : ""),
+           0, 60, 0);
+  lesson::WaitForKey(p);
+  NextLine(p, "=" + w.AuxTexts(7) + y_product, 0, 60, 0);
+  lesson::WaitForKey(p);
+  lesson::ContinueLessonText(p, "=" + w.AuxTexts(9), 5);
+}
+
+lesson::Jump RunExpressionValuePractice(lesson::Program& p) {
+  EraseBox(p, 0, 0, 1320, 1300);
+  DrawValueRulesPanel(p);
+  lesson::WaitForKey(p);
+  // The work area lies left of the rules panel, which stays for the whole practice.
+  p.layout.ColumnX = 40;
+  p.work.SavedX(31) = p.layout.ColumnX;
+  p.work.SavedY(31) = 30;
+  lesson::RunDrill(p, [&p] {
+    GenerateExpressionValueProblem(p);
+    // Both collected coefficients 0: the expression is 0 for every x and y, so another
+    // problem is drawn at once, without a prompt.
+    if (p.work.TermValues(11) == 0 && p.work.TermValues(12) == 0) return;
+    ShowExpressionValueSolution(p);
+    lesson::AskNextStep(p);
+  });
+  lesson::WaitForKey(p);
+  lesson::DrawLessonText(p, "教科書P19 問5　をしなさい。", 7, 352, 570);
+  return {ShowExpressionValueMenu};
+}
+
+}  // namespace varnick
