@@ -1,0 +1,50 @@
+// Reading Varnick's runs as a pupil sees them: the lesson texts, key waits, erasures and
+// prompts of a trace as one line each, and the random numbers that make the practice draw a
+// chosen problem.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/trace.h"
+
+namespace varnick_testing {
+
+// The run's steps, one line each, in order:
+//   "text <x> <y> <colour> <text>"  a text drawn by DrawText
+//   "key"                           a wait for any key
+//   "erase <x1> <y1> <x2> <y2>"     a box filled in colour 15 above the prompt band
+//   "menu <item line>"              a sub-menu's item line (it waits for a number)
+//   "main-menu"                     the main menu (its title and eight items)
+//   "next-step"                     the next-step prompt (it waits for a number)
+std::vector<std::string> Steps(const platform::Trace& trace);
+
+// The steps between the n-th sub-menu line (from 1) and the next one (or the run's end).
+std::vector<std::string> AfterSubMenu(const std::vector<std::string>& steps, int n);
+
+// The advance of a formula text as DrawText draws it.
+float TextWidth(const std::string& text);
+
+// Builds the expected steps, keeping where the last text ended so that a text can continue
+// its line as the lessons do.
+class Expected {
+ public:
+  Expected& Text(float x, float y, int colour, const std::string& text);
+  Expected& More(int colour, const std::string& text);  // continues the last text's line
+  Expected& Key();
+  Expected& Erase(float x, float y, float width, float height);
+  Expected& Line(const std::string& line);
+  const std::vector<std::string>& steps() const { return steps_; }
+
+ private:
+  std::vector<std::string> steps_;
+  float end_x_ = 0, y_ = 0;
+};
+
+// The practice's problem, and the sixteen random numbers that make its generator draw it.
+struct Problem {
+  float a, b, c, d, e, f, x, y;
+};
+std::vector<float> RandomsFor(const Problem& problem);
+
+}  // namespace varnick_testing
