@@ -6,22 +6,36 @@ namespace ostrel {
 
 namespace {
 
+// Items 2 to 6 show the menu again until their chapters are in.
 const lesson::MainMenu kMenu{
     {{
-        {"1　数の表し方", nullptr},
+        {"1　数の表し方", RunNumberFormsChapter},
         {"2　式による説明", nullptr},
         {"3　等式の変形", nullptr},
         {"4　P29 練習問題", nullptr},
         {"5　P30 学びをたしかめよう", nullptr},
         {"6　P32 学びを身につけよう", nullptr},
-        {"7　", nullptr},
+        {"7　", ReturnToMainMenu},
         {"8　終了", nullptr},
     }},
-    lesson::AskMenuNumber,
+    // The menu has drawn "番号を入力して下さい。" itself; TextToDraw is empty by now, so the
+    // prompt stands on the screen once.
+    AskPromptedNumber,
 };
 
 }  // namespace
 
 lesson::Jump ShowMainMenu(lesson::Program& p) { return lesson::RunMainMenu(p, kMenu, ShowMainMenu); }
+
+lesson::Jump ReturnToMainMenu(lesson::Program&) { return {ShowMainMenu}; }
+
+void AskPromptedNumber(lesson::Program& p) {
+  p.text.TextColour = 0;
+  p.text.TextX = p.input.FieldX - 240;
+  p.text.TextY = p.input.FieldY;
+  lesson::DrawWideText(p);
+  lesson::ReadNumberField(p);
+  lesson::ParseNumberInput(p);
+}
 
 }  // namespace ostrel
