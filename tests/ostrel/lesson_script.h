@@ -1,0 +1,36 @@
+// Reading an Ostrel run as a lesson script: the texts drawn with DrawText, the key waits,
+// the number-field waits and the erasers of the lesson area, in order.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tests/test_support.h"
+
+namespace ostrel_testing {
+
+using testing_support::Fields;
+
+// A step of a script:
+//   {"text", x, y, colour, text}   x "+" when the text continues the line: it starts where
+//                                  the text before it ended
+//   {"wait"}                       a key wait (WaitForKey)
+//   {"field"}                      a number read in the number field
+//   {"erase", x1, y1, x2, y2}      a box filled with colour 15 above the bottom band
+using Script = std::vector<Fields>;
+
+// The script of a whole trace.
+Script ScriptOf(const platform::Trace& trace);
+// The part of a script after its `n`-th number-field wait (1-based).
+Script AfterField(const Script& script, int n);
+// Where DrawText leaves TextX after drawing `text` from x (the end of a text).
+float EndOfText(const std::string& text, float x);
+// Checks `actual` against `expected` step by step; "+" in an expected text step means the
+// end of the text step before it.
+void ExpectScript(const Script& actual, const Script& expected);
+
+// Keys: `count` key presses at key waits.
+std::string Presses(int count);
+
+}  // namespace ostrel_testing
