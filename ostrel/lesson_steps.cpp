@@ -2,6 +2,7 @@
 
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/formula.h"
+#include "platform/text_ops.h"
 
 namespace ostrel {
 
@@ -31,6 +32,10 @@ void DrawPieces(lesson::Program& p, float x, float y, std::initializer_list<Piec
       lesson::ContinueLessonText(p, piece.text, piece.colour);
     }
   }
+}
+
+float RandomWhole(lesson::Program& p, float first, float count) {
+  return platform::PnFInt(p.rt.PaRnd() * count) + first;
 }
 
 }  // namespace ostrel

@@ -28,4 +28,9 @@ struct Piece {
 // Draws a line made of pieces: the first at (x, y), each further one continuing the line.
 void DrawPieces(lesson::Program& p, float x, float y, std::initializer_list<Piece> pieces);
 
+// A uniform random whole number from `first` to first + count - 1: the whole part of count
+// times the runtime's random fraction, plus `first`. (Adding `first` before taking the whole
+// part can round a fraction just below 1 up to first + count in single precision.)
+float RandomWhole(lesson::Program& p, float first, float count);
+
 }  // namespace ostrel

@@ -26,11 +26,12 @@ constexpr LetterPair kLetterPairs[] = {
 // Draws the values of one sheet: the letter pair p, the divisor d and the offsets o1, o2.
 void DrawSheetValues(Program& p) {
   lesson::LessonWork& w = p.work;
-  w.TermValues(1) = platform::PnFInt(p.rt.PaRnd() * 6 + 1);
-  w.TermValues(5) = platform::PnFInt(p.rt.PaRnd() * 9 + 3);
-  // Both offsets from 1 to d - 1, drawn independently; d is at least 3.
-  w.AuxValues(1) = platform::PnFInt(p.rt.PaRnd() * (w.TermValues(5) - 1) + 1);
-  w.AuxValues(2) = platform::PnFInt(p.rt.PaRnd() * (w.TermValues(5) - 1) + 1);
+  w.TermValues(1) = RandomWhole(p, 1, 6);
+  w.TermValues(5) = RandomWhole(p, 3, 9);
+  // Both offsets from 1 to d - 1, drawn independently; d is at least 3. (Taken as
+  // INT(RND * (d - 1) + 1), a fraction just below 1 would give d itself for d = 3, 5 and 9.)
+  w.AuxValues(1) = RandomWhole(p, 1, w.TermValues(5) - 1);
+  w.AuxValues(2) = RandomWhole(p, 1, w.TermValues(5) - 1);
   lesson::FormatNumberArrays(p);
   const LetterPair& pair = kLetterPairs[platform::RoundToInt(w.TermValues(1)) - 1];
   w.TermTexts(1) = pair.first;

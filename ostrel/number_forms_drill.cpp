@@ -31,9 +31,9 @@ const char* SheetLetter(float draw) {
 // Draws the values of one sheet: the letter, the multiple base and the digit letters.
 void DrawSheetValues(Program& p) {
   lesson::LessonWork& w = p.work;
-  w.TermValues(1) = platform::PnFInt(p.rt.PaRnd() * 6 + 1);
-  w.TermValues(5) = platform::PnFInt(p.rt.PaRnd() * 9 + 3);
-  w.AuxValues(1) = platform::PnFInt(p.rt.PaRnd() * 2 + 1);
+  w.TermValues(1) = RandomWhole(p, 1, 6);
+  w.TermValues(5) = RandomWhole(p, 3, 9);
+  w.AuxValues(1) = RandomWhole(p, 1, 2);
   lesson::FormatNumberArrays(p);
   w.TermTexts(1) = SheetLetter(w.TermValues(1));
   // The digits of question 2 are a and b or m and n, with even chance.
