@@ -80,6 +80,13 @@ struct FractionState {
   float FractionSign = 0, FractionKind = 0, Gcd = 0, Lcm = 0;
   std::string TextA, TextB, TextC, SignedTermText, SignText, SignedReductionText;
   std::string PlainTermText, PlainSignedTermText;
+  // The sum of two fractions: the addends (normalised to positive denominators), the second
+  // numerator and the sum over the common denominator, and the texts of the sum's steps.
+  float AddendNumerator1 = 0, AddendDenominator1 = 0, AddendNumerator2 = 0,
+        AddendDenominator2 = 0;
+  float SecondNumerator = 0, SumNumerator = 0;
+  std::string SignedTextA, SumText, SignedSumText, SumOfTermsText;
+  std::string FirstOverCommonText, SecondOverCommonText;
 };
 
 // Lesson layout and menu state, set by every section before use; also the column layout's.

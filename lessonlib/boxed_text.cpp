@@ -1,0 +1,132 @@
+// Measured text, and formula text centred in filled boxes.
+#include <string>
+
+#include "lessonlib/formula.h"
+#include "platform/text_ops.h"
+
+namespace lesson {
+
+namespace {
+
+// Brackets a run drawn only to measure, so that readers of the trace can leave it out; the
+// bracket closes even when the run ends in a runtime error.
+class MeasuringRun {
+ public:
+  explicit MeasuringRun(platform::Runtime& rt) : rt_(rt) { rt_.BeginMeasure(); }
+  ~MeasuringRun() { rt_.EndMeasure(); }
+  MeasuringRun(const MeasuringRun&) = delete;
+  MeasuringRun& operator=(const MeasuringRun&) = delete;
+
+ private:
+  platform::Runtime& rt_;
+};
+
+// One line of text that goes into a box: its width, measured with the tall-bracket flag
+// held as it was, so that the drawing sees the flag the caller set.
+struct BoxLine {
+  std::string text;
+  float width;
+  bool has_fraction;
+};
+
+BoxLine MeasureBoxLine(Program& p, const std::string& text, float tall_paren_flag) {
+  p.text.WorkText = text;
+  MeasureTextWidth(p);
+  p.renderer.TallParenFlag = tall_paren_flag;
+  return {text, p.values.MeasuredWidth, platform::PfKINSTR(text, "ﾀ") > 0};
+}
+
+// Where a line starts across a box: centred, or at the left edge when it is wider.
+float Centred(float box_width, float text_width) {
+  const float offset = (box_width - text_width) / 2;
+  return offset < 0 ? 0 : offset;
+}
+
+// The top of a line in a space `height` high: one line of formula text is 44 high, and 50
+// with a stacked fraction.
+float LineTop(float height, bool has_fraction) {
+  return platform::PnFInt((height - (has_fraction ? 50.0f : 44.0f)) / 2);
+}
+
+void FilledBox(Program& p, float left, float top, float right, float bottom) {
+  p.rt.PsLINE(left, top, right, bottom, false, p.figure.LineColour, 2, p.figure.FillColour);
+}
+
+void DrawAt(Program& p, float x, float y, const std::string& text) {
+  p.text.TextX = x;
+  p.text.TextY = y;
+  p.text.TextToDraw = text;
+  DrawText(p);
+}
+
+}  // namespace
+
+void MeasureTextWidth(Program& p) {
+  MeasuringRun measuring(p.rt);
+  TextState& t = p.text;
+  const float x = t.TextX;
+  const float y = t.TextY;
+  const std::string text = t.WorkText;
+  // Drawn far below the page, so nothing shows; every rule of the renderer applies.
+  t.TextX = 0;
+  t.TextY = 1800;
+  t.TextToDraw = text;
+  DrawText(p);
+  p.values.MeasuredWidth = t.TextX;
+  t.TextX = x;
+  t.TextY = y;
+  t.WorkText = text;
+}
+
+void DrawBoxedText(Program& p) {
+  const float left = p.text.TextX;
+  const float top = p.text.TextY;
+  const float width = p.figure.BoxWidth;
+  const float height = p.figure.BoxHeight;
+  const BoxLine line = MeasureBoxLine(p, p.text.WorkText, p.renderer.TallParenFlag);
+  FilledBox(p, left, top, left + width, top + height);
+  DrawAt(p, left + Centred(width, line.width), top + LineTop(height, line.has_fraction),
+         line.text);
+  p.text.TextX = left + width;
+  p.text.TextY = top;
+}
+
+void DrawBoxedTextOnLine(Program& p) {
+  const float left = p.text.TextX;
+  const float top = p.text.TextY;
+  const float width = p.figure.BoxWidth;
+  const float height = p.figure.BoxHeight;
+  const BoxLine line = MeasureBoxLine(p, p.text.WorkText, p.renderer.TallParenFlag);
+  // The line keeps its place and the box is laid around it.
+  const float lift = LineTop(height, false);
+  FilledBox(p, left, top - lift, left + width, top + height - lift);
+  DrawAt(p, left + Centred(width, line.width), top, line.text);
+  p.text.TextX = left + width;
+  p.text.TextY = top;
+}
+
+void DrawBoxedTwoLines(Program& p) {
+  const float left = p.text.TextX;
+  const float top = p.text.TextY;
+  const float width = p.figure.BoxWidth;
+  const float height = p.figure.BoxHeight;
+  const float tall_paren_flag = p.renderer.TallParenFlag;
+  const std::string lower_text = p.fraction.TextB;
+
+  const BoxLine upper = MeasureBoxLine(p, p.fraction.TextA, tall_paren_flag);
+  float upper_top = top + LineTop(height / 2, upper.has_fraction);
+  FilledBox(p, left, top, left + width, top + height);
+  // A single line sits lower in the box.
+  if (lower_text.empty()) upper_top += 25;
+  DrawAt(p, left + Centred(width, upper.width), upper_top, upper.text);
+
+  // The lower line stands a fixed line height below the upper line's place.
+  const BoxLine lower = MeasureBoxLine(p, lower_text, tall_paren_flag);
+  const float lower_top =
+      top + (lower.has_fraction ? 50.0f : 44.0f) + LineTop(height / 2, lower.has_fraction);
+  DrawAt(p, left + Centred(width, lower.width), lower_top, lower.text);
+  p.text.TextX = left + width;
+  p.text.TextY = top;
+}
+
+}  // namespace lesson
