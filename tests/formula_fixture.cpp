@@ -1,0 +1,65 @@
+#include "tests/formula_fixture.h"
+
+namespace formula_testing {
+
+namespace {
+
+lesson::Jump EndRun(lesson::Program& p) { p.rt.PsEND(); }
+
+float Number(const std::string& field) { return std::stof(field); }
+
+}  // namespace
+
+const lesson::ProgramDefinition kStandardProgram{"Formula", EndRun,
+                                                 lesson::ApplyStandardGlyphRules};
+
+std::vector<Glyph> Glyphs(const platform::Trace& trace) {
+  std::vector<Glyph> glyphs;
+  for (const auto& e : testing_support::EventsOf(trace, "op", "PsSYMBOL40")) {
+    glyphs.push_back({e[2], Number(e[3]), Number(e[4]), std::stoi(e[5]), std::stoi(e[6]), e[9],
+                      std::stoi(e[10]), e[11] == "1", e[12] == "1"});
+  }
+  return glyphs;
+}
+
+std::vector<Line> Lines(const platform::Trace& trace) {
+  std::vector<Line> lines;
+  for (const auto& e : testing_support::EventsOf(trace, "op", "PsLINE")) {
+    lines.push_back({Number(e[2]), Number(e[3]), Number(e[4]), Number(e[5]), std::stoi(e[6]),
+                     std::stoi(e[7]), std::stoi(e[9])});
+  }
+  return lines;
+}
+
+std::vector<std::vector<float>> Polylines(const platform::Trace& trace) {
+  std::vector<std::vector<float>> polylines;
+  for (const auto& e : testing_support::EventsOf(trace, "op", "PsCONNECT")) {
+    std::vector<float> points;
+    const size_t count = static_cast<size_t>(std::stoi(e[3]));
+    for (size_t k = 0; k < 2 * count; ++k) points.push_back(Number(e[4 + k]));
+    polylines.push_back(points);
+  }
+  return polylines;
+}
+
+std::vector<float> GlyphXs(const platform::Trace& trace) {
+  std::vector<float> xs;
+  for (const Glyph& g : Glyphs(trace)) xs.push_back(g.x);
+  return xs;
+}
+
+void FormulaTest::Draw(const std::string& text, float x, float y) {
+  p.text.TextToDraw = text;
+  p.text.TextX = x;
+  p.text.TextY = y;
+  p.text.TextColour = 0;
+  lesson::DrawText(p);
+}
+
+float FormulaTest::Measure(const std::string& text) {
+  p.text.WorkText = text;
+  lesson::MeasureTextWidth(p);
+  return p.values.MeasuredWidth;
+}
+
+}  // namespace formula_testing

@@ -1,0 +1,52 @@
+// Shared helpers of the formula-text tests: a program that draws with the standard glyph
+// rules, and the glyphs, lines and polylines a run drew, read from the trace (runs made only
+// to measure left out).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "lessonlib/formula.h"
+#include "lessonlib/headless_session.h"
+#include "tests/test_support.h"
+
+namespace formula_testing {
+
+// Draws with the standard glyph-rule list; its main menu only ends the run.
+extern const lesson::ProgramDefinition kStandardProgram;
+
+struct Glyph {
+  std::string text;
+  float x, y;
+  int mag_x, mag_y;
+  std::string face;
+  int size;
+  bool bold, italic;
+};
+
+struct Line {
+  float x1, y1, x2, y2;
+  int colour, mode, width;
+};
+
+std::vector<Glyph> Glyphs(const platform::Trace& trace);
+std::vector<Line> Lines(const platform::Trace& trace);
+// The points of every PsCONNECT, flattened: x1, y1, x2, y2, ...
+std::vector<std::vector<float>> Polylines(const platform::Trace& trace);
+// The x of every glyph, in drawing order.
+std::vector<float> GlyphXs(const platform::Trace& trace);
+
+class FormulaTest : public ::testing::Test {
+ protected:
+  // DrawText of `text` at (x, y) in colour 0.
+  void Draw(const std::string& text, float x = 100, float y = 200);
+  // The width MeasureTextWidth gives for `text`.
+  float Measure(const std::string& text);
+
+  lesson::HeadlessSession session{kStandardProgram};
+  lesson::Program& p = session.program;
+};
+
+}  // namespace formula_testing

@@ -1,0 +1,325 @@
+#include <gtest/gtest.h>
+
+#include "lessonlib/formula.h"
+#include "tests/formula_fixture.h"
+
+using namespace formula_testing;
+using testing_support::EventsOf;
+
+namespace {
+
+struct Modes {
+  float fraction = 0, caret = 0, raised = 0, tall_paren = 0;
+};
+
+class GlyphRunTest : public FormulaTest {
+ protected:
+  // One glyph run of `run` with its pen at (100, 200), in the given modes.
+  void Run(const std::string& run, Modes modes = {}) {
+    p.renderer.FractionMode = modes.fraction;
+    p.text.CaretFlag = modes.caret;
+    p.renderer.RaisedFlag = modes.raised;
+    p.renderer.TallParenFlag = modes.tall_paren;
+    p.text.WorkText = run;
+    p.text.TextX = 100;
+    p.text.TextY = 200;
+    p.text.TextColour = 0;
+    lesson::DrawFormulaChars(p);
+  }
+  float Advance() const { return p.text.TextX - 100; }
+};
+
+TEST_F(GlyphRunTest, GlyphRulesPickFaceSizeOffsetMagnificationAndAdvance) {
+  const struct {
+    const char* ch;
+    Modes modes;
+    const char* drawn;
+    const char* face;
+    int size;
+    bool italic;
+    float dx, dy;
+    int mag_x, mag_y;
+    float advance;
+    Modes after;  // the pending flags left behind (fraction mode unchanged)
+  } cases[] = {
+      {".", {}, ".", "ゴシック", 16, false, -3, 14, 3, 2, 8, {}},
+      {"'", {}, "'", "ゴシック", 16, false, 0, 0, 3, 3, 12, {}},
+      {"%", {}, "°", "ゴシック", 16, false, 0, 0, 3, 3, 12, {}},
+      {"(", {.tall_paren = 1}, "(", "ゴシック", 16, false, -4, -6, 3, 4, 27, {.tall_paren = 1}},
+      {")", {.tall_paren = 1}, ")", "ゴシック", 16, false, 6, -6, 3, 4, 27, {}},
+      {"(", {}, "(", "ゴシック", 16, false, 0, 0, 3, 3, 27, {}},
+      {"=", {}, "=", "ゴシック", 14, false, 4, 0, 3, 3, 32, {}},
+      // A flag is not used up by a character that an earlier rule takes.
+      {"=", {.caret = 1}, "=", "ゴシック", 14, false, 4, 0, 3, 3, 32, {.caret = 1}},
+      {".", {.raised = 1}, ".", "ゴシック", 16, false, -3, 14, 3, 2, 8, {.raised = 1}},
+      {"2", {.raised = 1}, "2", "ゴシック", 8, false, 0, -10, 6, 3, 24, {}},
+      {"2", {.caret = 1, .raised = 1}, "2", "ゴシック", 8, false, 0, -10, 6, 3, 24, {.caret = 1}},
+      {"2", {.fraction = 1, .caret = 1}, "2", "ゴシック", 8, false, 0, -4, 6, 3, 24, {}},
+      {"2", {.caret = 1}, "2", "ゴシック", 16, false, 0, 0, 3, 2, 24, {}},
+      // An exponent letter or sign is drawn by the exponent rule, upright.
+      {"x", {.fraction = 1, .caret = 1}, "x", "ゴシック", 8, false, 0, -4, 6, 3, 24, {}},
+      {"+", {.caret = 1}, "+", "ゴシック", 16, false, 0, 0, 3, 2, 24, {}},
+      {"３", {.fraction = 1, .caret = 1}, "３", "ゴシック", 8, false, 0, -4, 6, 3, 24, {}},
+      {"x", {.fraction = 1}, "x", "Times New Roman", 8, true, 4, -16, 12, 5, 32, {}},
+      {"a", {}, "a", "Times New Roman", 8, true, 4, -22, 10, 7, 27, {}},
+      {"c", {}, "c", "Times New Roman", 8, true, 4, -22, 10, 7, 27, {}},
+      {"b", {}, "b", "ゴシック", 16, false, 0, 0, 3, 3, 27, {}},
+      {"l", {}, "l", "MT Extra", 16, false, 0, 0, 6, 3, 32, {}},
+      {"l", {.fraction = 1}, "l", "MT Extra", 16, false, 0, 0, 6, 3, 32, {}},
+      {"*", {}, "×", "ゴシック", 16, false, -4, 0, 2, 3, 27, {}},
+      {"/", {}, "÷", "ゴシック", 16, false, -4, 0, 2, 3, 27, {}},
+      {"@", {}, "±", "ゴシック", 16, false, -4, 0, 2, 3, 27, {}},
+      {"×", {}, "×", "ゴシック", 16, false, -4, 0, 2, 3, 27, {}},
+      {"*", {.fraction = 1}, "×", "ゴシック", 11, false, 0, 0, 3, 3, 38, {}},
+      {"３", {.fraction = 1}, "３", "ゴシック", 11, false, 0, 0, 3, 3, 38, {}},
+      {"３", {}, "３", "ゴシック", 16, false, 0, 0, 2, 3, 34, {}},
+      // Two-byte characters whose second code-page byte is "@", "\" or "^" stay whole.
+      {"　", {}, "　", "ゴシック", 16, false, 0, 0, 2, 3, 34, {}},
+      {"表", {}, "表", "ゴシック", 16, false, 0, 0, 2, 3, 34, {}},
+      {"／", {}, "／", "ゴシック", 16, false, 0, 0, 2, 3, 34, {}},
+      {"5", {.fraction = 1}, "5", "ゴシック", 16, false, 0, 0, 4, 2, 32, {}},
+      {"5", {}, "5", "ゴシック", 16, false, 0, 0, 3, 3, 27, {}},
+      {"ｹ", {.fraction = 1}, "ｹ", "ゴシック", 16, false, 0, 0, 4, 2, 32, {}},
+      {"#", {.fraction = 1}, "#", "ゴシック", 16, false, 0, 0, 4, 2, 32, {}},
+      // The empty character of an empty run.
+      {"", {}, "", "ゴシック", 16, false, 0, 0, 3, 3, 27, {}},
+      {"", {.fraction = 1}, "", "ゴシック", 16, false, 0, 0, 4, 2, 32, {}},
+      {"", {.caret = 1}, "", "ゴシック", 16, false, 0, 0, 3, 2, 24, {}},
+  };
+  for (const auto& c : cases) {
+    session.runtime.FE_SETFONTNAME("ｺﾞｼｯｸ");
+    Run(c.ch, c.modes);
+    const auto glyphs = Glyphs(session.trace());
+    SCOPED_TRACE(std::string("character \"") + c.ch + "\" fraction " +
+                 std::to_string(c.modes.fraction));
+    ASSERT_FALSE(glyphs.empty());
+    const Glyph& g = glyphs.back();
+    EXPECT_EQ(g.text, c.drawn);
+    EXPECT_EQ(g.face, c.face);
+    EXPECT_EQ(g.size, c.size);
+    EXPECT_TRUE(g.bold);
+    EXPECT_EQ(g.italic, c.italic);
+    EXPECT_EQ(g.x, 100 + c.dx);
+    EXPECT_EQ(g.y, 200 + c.dy);
+    EXPECT_EQ(g.mag_x, c.mag_x);
+    EXPECT_EQ(g.mag_y, c.mag_y);
+    EXPECT_EQ(Advance(), c.advance);
+    EXPECT_EQ(p.text.CaretFlag, c.after.caret);
+    EXPECT_EQ(p.renderer.RaisedFlag, c.after.raised);
+    EXPECT_EQ(p.renderer.TallParenFlag, c.after.tall_paren);
+    // Every run ends in the run's face at size 16, bold and italic off.
+    EXPECT_EQ(session.runtime.font().face, "ゴシック");
+    EXPECT_EQ(session.runtime.font().size, 16);
+    EXPECT_FALSE(session.runtime.font().bold);
+    EXPECT_FALSE(session.runtime.font().italic);
+    session.runtime.FE_SETFONTNAME("ｺﾞｼｯｸ");
+    p.text.CaretFlag = p.renderer.RaisedFlag = p.renderer.TallParenFlag = 0;
+  }
+}
+
+TEST_F(GlyphRunTest, SignsAreDrawnAsHeavyStrokes) {
+  const struct {
+    const char* ch;
+    float fraction;
+    std::vector<std::vector<float>> strokes;  // x1, y1, x2, y2 relative to the pen
+    float advance;
+  } cases[] = {
+      {"-", 1, {{6, 14, 26, 14}}, 32},
+      {"+", 1, {{6, 14, 26, 14}, {16, 4, 16, 24}}, 32},
+      {"-", 0, {{4, 20, 23, 20}}, 27},
+      {"+", 0, {{4, 22, 23, 22}, {13, 10, 13, 34}}, 27},
+      {" ", 0, {}, 27},
+      {" ", 1, {}, 27},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("sign \"") + c.ch + "\" fraction " + std::to_string(c.fraction));
+    session.runtime.FE_SETDRAWWIDTH(2);
+    const size_t before = Lines(session.trace()).size();
+    Run(c.ch, {.fraction = c.fraction});
+    const auto lines = Lines(session.trace());
+    ASSERT_EQ(lines.size() - before, c.strokes.size());
+    for (size_t k = 0; k < c.strokes.size(); ++k) {
+      const Line& l = lines[before + k];
+      EXPECT_EQ(l.x1 - 100, c.strokes[k][0]);
+      EXPECT_EQ(l.y1 - 200, c.strokes[k][1]);
+      EXPECT_EQ(l.x2 - 100, c.strokes[k][2]);
+      EXPECT_EQ(l.y2 - 200, c.strokes[k][3]);
+      EXPECT_EQ(l.width, 5);
+    }
+    EXPECT_EQ(Advance(), c.advance);
+    EXPECT_EQ(session.runtime.FE_GETDRAWWIDTH(), 2);
+    EXPECT_TRUE(Glyphs(session.trace()).empty());
+  }
+}
+
+TEST_F(GlyphRunTest, AfterAStrokeTheRunGoesOnAtWidthThreeAndEndsAtTheCallersWidth) {
+  session.runtime.FE_SETDRAWWIDTH(7);
+  Run("-!2ﾝ");
+  const auto lines = Lines(session.trace());
+  ASSERT_FALSE(lines.empty());
+  EXPECT_EQ(lines.back().width, 3);  // the overbar after the stroke and the radical
+  EXPECT_EQ(session.runtime.FE_GETDRAWWIDTH(), 7);
+  EXPECT_EQ(p.values.SavedDrawWidth, 7);
+}
+
+TEST_F(GlyphRunTest, RadicalsOpenAnOverbarThatEveryGlyphExtendsUntilItCloses) {
+  // Outside fractions: large sign, "2" at +28, bar at y - 4 from +28 to +55.
+  Run("!2ﾝ3");
+  auto polylines = Polylines(session.trace());
+  ASSERT_EQ(polylines.size(), 1u);
+  EXPECT_EQ(polylines[0], (std::vector<float>{104, 236, 108, 224, 116, 240, 124, 196, 132, 196}));
+  EXPECT_EQ(GlyphXs(session.trace()), (std::vector<float>{128, 155}));
+  auto lines = Lines(session.trace());
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].x1, 128);
+  EXPECT_EQ(lines[0].x2, 155);
+  EXPECT_EQ(lines[0].y1, 196);
+  EXPECT_EQ(p.renderer.RootBarMode, 0);
+  EXPECT_EQ(p.renderer.RootBarStartX, 182);  // follows the pen once closed
+  EXPECT_EQ(Advance(), 82);
+
+  // In a numerator: small sign, "2" at +26, bar at y - 6 from +26 to +58.
+  lesson::HeadlessSession other(kStandardProgram);
+  lesson::Program& q = other.program;
+  q.renderer.FractionMode = 1;
+  q.text.WorkText = "√2ﾝ";
+  q.text.TextX = 100;
+  q.text.TextY = 200;
+  lesson::DrawFormulaChars(q);
+  polylines = Polylines(other.trace());
+  ASSERT_EQ(polylines.size(), 1u);
+  EXPECT_EQ(polylines[0], (std::vector<float>{104, 224, 108, 213, 116, 229, 124, 194, 126, 194}));
+  EXPECT_EQ(GlyphXs(other.trace()), (std::vector<float>{126}));
+  lines = Lines(other.trace());
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].x1, 126);
+  EXPECT_EQ(lines[0].x2, 158);
+  EXPECT_EQ(lines[0].y1, 194);
+}
+
+TEST_F(GlyphRunTest, AnOpenOverbarGoesOnInLaterRunsAndSkipsTheParallelogram) {
+  Run("!");
+  EXPECT_EQ(p.renderer.RootBarMode, 1);
+  // A later run at another place: each glyph redraws the bar from the unchanged start.
+  p.text.WorkText = "2 &3";
+  p.text.TextX = 300;
+  p.text.TextY = 100;
+  lesson::DrawFormulaChars(p);
+  const auto lines = Lines(session.trace());
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].x1, 128);
+  EXPECT_EQ(lines[0].x2, 327);
+  EXPECT_EQ(lines[0].y1, 96);
+  EXPECT_EQ(lines[1].x2, 354);  // the blank is covered too
+  // "&": a parallelogram 5 wide, no bar over it; the bar resumes from the pen after it.
+  const auto polylines = Polylines(session.trace());
+  ASSERT_EQ(polylines.size(), 2u);
+  EXPECT_EQ(polylines[1], (std::vector<float>{358, 140, 379, 140, 386, 108, 365, 108, 358, 140}));
+  EXPECT_EQ(lines[2].x1, 390);
+  EXPECT_EQ(lines[2].x2, 417);
+  EXPECT_EQ(p.renderer.RootBarMode, 1);
+}
+
+TEST_F(GlyphRunTest, MarkersDrawNothingAndLeaveTheRunsFont) {
+  session.runtime.FE_SETFONTNAME("Times New Roman");
+  session.runtime.FE_SETFONTSIZE(30);
+  session.runtime.FE_SETFONTITALIC(-1);
+  session.runtime.FE_SETFONTITALIC(0);
+  Run("^");
+  EXPECT_TRUE(Glyphs(session.trace()).empty());
+  EXPECT_EQ(Advance(), 0);
+  EXPECT_EQ(p.text.CaretFlag, 1);
+  EXPECT_EQ(session.runtime.font().face, "ゴシック");
+  EXPECT_EQ(session.runtime.font().size, 16);
+  EXPECT_FALSE(session.runtime.font().bold);
+  Run("\\");
+  EXPECT_EQ(p.renderer.RaisedFlag, 1);
+  p.renderer.RootBarMode = 11;
+  Run("ﾝ");
+  EXPECT_EQ(p.renderer.RootBarMode, 0);
+  EXPECT_TRUE(Glyphs(session.trace()).empty());
+  EXPECT_EQ(p.text.WorkText, "ﾝ");
+  EXPECT_EQ(p.text.TextY, 200);
+}
+
+TEST_F(GlyphRunTest, ScriptLTurnsBoldOffForTheRestOfTheRunUntilAnEqualsSign) {
+  Run("l2=2", {.fraction = 1});
+  const auto glyphs = Glyphs(session.trace());
+  ASSERT_EQ(glyphs.size(), 4u);
+  EXPECT_TRUE(glyphs[0].bold);
+  EXPECT_FALSE(glyphs[1].bold);
+  EXPECT_TRUE(glyphs[2].bold);
+  EXPECT_TRUE(glyphs[3].bold);
+  EXPECT_EQ(Advance(), 32 + 32 + 32 + 32);
+}
+
+TEST_F(GlyphRunTest, ATrailingMarkIsTakenByTheFirstGlyphOfALaterRunThatReachesItsRule) {
+  Run("x^");
+  p.text.WorkText = "=2";  // a later run, the pending flag kept
+  p.text.TextX = 100;
+  lesson::DrawFormulaChars(p);
+  const auto glyphs = Glyphs(session.trace());
+  ASSERT_EQ(glyphs.size(), 3u);
+  EXPECT_EQ(glyphs[1].text, "=");
+  EXPECT_EQ(glyphs[2].mag_y, 2);  // the exponent
+  EXPECT_EQ(Advance(), 32 + 24);
+  EXPECT_EQ(p.text.CaretFlag, 0);
+}
+
+// A program whose list is the standard one with a rule of its own inserted, and with the
+// "l" rule split in two, built the way a program's list is meant to be built.
+bool MarkRule(lesson::Program& p) {
+  if (p.text.CurrentChar != "ｹ" || p.renderer.FractionMode != 1) return false;
+  p.rt.PsLINE(p.renderer.GlyphX + 4, p.renderer.GlyphY + 4, 28, 20, true, p.figure.LineColour, 0,
+              p.figure.LineColour);
+  p.renderer.GlyphX += 32;
+  return true;
+}
+
+bool FractionLRule(lesson::Program& p) {
+  if (p.text.CurrentChar != "l" || p.renderer.FractionMode != 1) return false;
+  p.renderer.GlyphX += 40;
+  return true;
+}
+
+constexpr auto kMarkedRules = lesson::SpliceGlyphRules(
+    lesson::SpliceGlyphRules(lesson::kStandardGlyphRules, lesson::FractionWideCharRule,
+                             {MarkRule, lesson::FractionWideCharRule}),
+    lesson::ScriptLRule, {FractionLRule, lesson::ScriptLRule});
+static_assert(kMarkedRules.size() == lesson::kStandardGlyphRules.size() + 2);
+static_assert(kMarkedRules[17] == lesson::BlankRule && kMarkedRules[18] == MarkRule &&
+              kMarkedRules[19] == lesson::FractionWideCharRule);
+static_assert(kMarkedRules[10] == FractionLRule && kMarkedRules[11] == lesson::ScriptLRule);
+
+void ApplyMarkedRules(lesson::Program& p) { lesson::ApplyGlyphRuleList(p, kMarkedRules); }
+const lesson::ProgramDefinition kMarkedProgram{"Marked", nullptr, ApplyMarkedRules};
+
+TEST(GlyphRuleList, AProgramsOwnListIsUsedBehindTheSharedRules) {
+  lesson::HeadlessSession session(kMarkedProgram);
+  lesson::Program& p = session.program;
+  p.text.TextToDraw = "ﾀｹ!lﾝ/ｹｹﾀｹl";
+  p.text.TextX = 100;
+  p.text.TextY = 200;
+  lesson::DrawText(p);
+  // Cancelled cells in the fraction, the shared radical still drawn, "ｹ" itself outside.
+  const auto strokes = EventsOf(session.trace(), "op", "PsLINE");
+  ASSERT_EQ(strokes.size(), 5u);  // bar, two strokes in the denominator, overbar, one stroke
+  const auto glyphs = Glyphs(session.trace());
+  ASSERT_EQ(glyphs.size(), 2u);
+  EXPECT_EQ(glyphs[0].text, "ｹ");
+  EXPECT_EQ(glyphs[1].text, "l");
+  EXPECT_EQ(Polylines(session.trace()).size(), 1u);
+  // Numerator 32 + 26 + 40, denominator 64: the fraction is 98 wide; then 27 and 32.
+  EXPECT_EQ(p.renderer.NumeratorWidth, 98);
+  EXPECT_EQ(p.text.TextX, 100 + 98 + 27 + 32);
+}
+
+TEST(GlyphRuleList, AProgramWithoutAListDrawsWithTheStandardOne) {
+  lesson::HeadlessSession session(testing_support::kTestProgram);
+  lesson::Program& p = session.program;
+  p.text.TextToDraw = "3x^2";
+  lesson::DrawText(p);
+  EXPECT_EQ(p.text.TextX, 27 + 27 + 24);
+}
+
+}  // namespace
