@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "lessonlib/formula.h"
+#include "tests/formula_fixture.h"
+
+using namespace formula_testing;
+
+namespace {
+
+TEST(TermSigns, ChangeOnlyTheLeadingSign) {
+  const struct {
+    const char *term, *negated, *without_plus, *without_sign, *bracketed;
+  } cases[] = {
+      {"", "", "", "", ""},
+      {"-", "+", "-", "", "(-)"},
+      {"+", "-", "", "", "+"},
+      {"3x", "-3x", "3x", "3x", "3x"},
+      {"-3x", "+3x", "-3x", "3x", "(-3x)"},
+      {"+3x", "-3x", "3x", "3x", "+3x"},
+      {"x-y", "-x-y", "x-y", "x-y", "(x-y)"},
+      {"-ﾀ2/3ﾀ", "+ﾀ2/3ﾀ", "-ﾀ2/3ﾀ", "ﾀ2/3ﾀ", "(-ﾀ2/3ﾀ)"},
+      {"+-2", "--2", "-2", "-2", "(+-2)"},
+      {"++2", "-+2", "+2", "+2", "++2"},
+      {"--2", "+-2", "--2", "-2", "(--2)"},
+      {" 5", "- 5", " 5", " 5", " 5"},
+      {"(-3)", "-(-3)", "(-3)", "(-3)", "((-3))"},
+      {"-３", "+３", "-３", "３", "(-３)"},
+  };
+  lesson::HeadlessSession session(kStandardProgram);
+  lesson::Program& p = session.program;
+  const auto apply = [&](void (*routine)(lesson::Program&), const char* term) {
+    p.text.WorkText = term;
+    routine(p);
+    return p.text.WorkText;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.term);
+    EXPECT_EQ(apply(lesson::NegateTermSign, c.term), c.negated);
+    EXPECT_EQ(apply(lesson::StripLeadingPlus, c.term), c.without_plus);
+    EXPECT_EQ(apply(lesson::StripLeadingSign, c.term), c.without_sign);
+    EXPECT_EQ(apply(lesson::BracketIfMinus, c.term), c.bracketed);
+  }
+}
+
+}  // namespace
