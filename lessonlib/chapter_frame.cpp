@@ -85,3 +85,54 @@ void PickNextItem(Program& p, float count) {
 }
 
 }  // namespace lesson
+
+namespace lesson {
+
+namespace {
+
+float StepXValue(const Program& p, StepX x) {
+  switch (x.base) {
+    case StepX::kColumn: return p.layout.ColumnX + x.offset;
+    case StepX::kMargin: return p.layout.MarginX + x.offset;
+    case StepX::kLineEnd: return p.layout.LineEndX + x.offset;
+    case StepX::kFixed: break;
+  }
+  return x.offset;
+}
+
+float StepYValue(const Program& p, StepY y) {
+  return y.base == StepY::kLine ? p.layout.LineY + y.offset : y.offset;
+}
+
+}  // namespace
+
+void ShowSteps(Program& p, std::initializer_list<LessonStep> steps) {
+  for (const LessonStep& step : steps) {
+    if (step.wait == kKeyFirst) WaitForKey(p);
+    DrawLessonText(p, step.text, step.colour, StepXValue(p, step.x), StepYValue(p, step.y));
+  }
+}
+
+void StoreDrillTable(Program& p, std::span<const DrillRow> rows) {
+  float i = 1;
+  for (const DrillRow& row : rows) {
+    p.work.TermTexts(i) = row.item;
+    if (row.second != nullptr) p.work.TermTexts(10 + i) = row.second;
+    if (row.third != nullptr) p.work.TermTexts(20 + i) = row.third;
+    ++i;
+  }
+}
+
+float RandomWhole(Program& p, float first, float count) {
+  return platform::PnFInt(p.rt.PaRnd() * count) + first;
+}
+
+void EraseBetween(Program& p, float x1, float y1, float x2, float y2) {
+  p.rt.PsLINE(x1, y1, x2, y2, false, kEraser, 2, kEraser);
+}
+
+void EraseBox(Program& p, float x, float y, float width, float height) {
+  p.rt.PsLINE(x, y, width, height, true, kEraser, 2, kEraser);
+}
+
+}  // namespace lesson

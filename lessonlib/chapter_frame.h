@@ -4,6 +4,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <span>
 #include <string>
 
 #include "lessonlib/program.h"
@@ -60,5 +61,73 @@ void RunDrill(Program& p, Pass&& pass) {
 // a row), or in turn from 1, starting again at 1 after N.
 void PickRandomItem(Program& p, float count);
 void PickNextItem(Program& p, float count);
+
+}  // namespace lesson
+
+namespace lesson {
+
+// ---- Step tables ----------------------------------------------------------------------------
+//
+// A lesson screen is a table of steps: whether a key press comes first, the text (formula
+// text), its colour and where it starts. Positions are taken from the lesson layout when the
+// step is drawn, so a row reads as the screen's plan: "50 below the line, at the margin",
+// "continues the line", "at (720, 30)".
+
+// Where a step's text starts across: a fixed x, or ColumnX, MarginX or LineEndX plus an offset.
+struct StepX {
+  enum Base { kFixed, kColumn, kMargin, kLineEnd } base;
+  float offset;
+};
+// Where it starts down: a fixed y, or LineY plus an offset.
+struct StepY {
+  enum Base { kFixed, kLine } base;
+  float offset;
+};
+
+constexpr StepX AtX(float x) { return {StepX::kFixed, x}; }
+constexpr StepX AtColumn(float dx = 0) { return {StepX::kColumn, dx}; }
+constexpr StepX AtMargin(float dx = 0) { return {StepX::kMargin, dx}; }
+constexpr StepX AfterText(float dx = 0) { return {StepX::kLineEnd, dx}; }
+constexpr StepY AtY(float y) { return {StepY::kFixed, y}; }
+constexpr StepY OnLine() { return {StepY::kLine, 0}; }
+constexpr StepY Below(float dy) { return {StepY::kLine, dy}; }
+
+enum StepWait : bool { kAtOnce = false, kKeyFirst = true };
+
+// One row; without a position the text continues the current line.
+struct LessonStep {
+  StepWait wait;
+  std::string text;
+  float colour;
+  StepX x = AfterText();
+  StepY y = OnLine();
+};
+
+// Draws the steps in order, each after a key press (WaitForKey) where its row asks for one,
+// with DrawLessonText, so that LineEndX and LineY follow every text.
+void ShowSteps(Program& p, std::initializer_list<LessonStep> steps);
+
+// ---- Drill tables -------------------------------------------------------------------------
+
+// One item of a drill table: the question and up to two texts revealed after it, stored at
+// TermTexts(i), TermTexts(10 + i) and TermTexts(20 + i). A null text leaves its entry alone.
+struct DrillRow {
+  const char* item;
+  const char* second = nullptr;
+  const char* third = nullptr;
+};
+
+// Stores rows 1 to N of a drill table into TermTexts.
+void StoreDrillTable(Program& p, std::span<const DrillRow> rows);
+
+// A uniform random whole number from `first` to first + count - 1: the integer part of
+// count times the runtime's random fraction, plus `first`.
+float RandomWhole(Program& p, float first, float count);
+
+// ---- Erasing ------------------------------------------------------------------------------
+
+// Erases the box between two corners (absolute), or from a corner with a size.
+void EraseBetween(Program& p, float x1, float y1, float x2, float y2);
+void EraseBox(Program& p, float x, float y, float width, float height);
 
 }  // namespace lesson
