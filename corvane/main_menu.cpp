@@ -6,10 +6,11 @@ namespace corvane {
 
 namespace {
 
+// Items 3 to 6 show the menu again until their chapters are in; item 7 names no chapter.
 const lesson::MainMenu kMenu{
     {{
-        {"1　単項式と多項式", nullptr},
-        {"2　同類項", nullptr},
+        {"1　単項式と多項式", RunMonomialsChapter},
+        {"2　同類項", RunLikeTermsChapter},
         {"3　式の加法・減法", nullptr},
         {"4　数×多項式、多項式÷数", nullptr},
         {"5　かっこのある式の計算", nullptr},
