@@ -1,0 +1,129 @@
+#include "tests/corvane/corvane_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include "lessonlib/formula.h"
+#include "platform/text_ops.h"
+
+namespace corvane_testing {
+
+using testing_support::Events;
+
+std::unique_ptr<lesson::HeadlessSession> RunCorvane(std::string_view keys,
+                                                    std::vector<float> random) {
+  platform::HeadlessOptions options = testing_support::WithKeys(keys);
+  options.random = std::move(random);
+  auto session = std::make_unique<lesson::HeadlessSession>(corvane::kCorvane, options);
+  session->Start();
+  return session;
+}
+
+namespace {
+
+bool StartsWith(const Fields& event, const Fields& prefix) {
+  if (prefix.empty() || event.size() < prefix.size()) return false;
+  for (size_t k = 0; k < prefix.size(); ++k) {
+    if (event[k] != prefix[k]) return false;
+  }
+  return true;
+}
+
+std::string TextRow(const std::string& x, const std::string& y, const std::string& colour,
+                    const std::string& text) {
+  return x + " " + y + " " + colour + " " + text;
+}
+
+std::string Number(float value) { return platform::ShortNumber(value); }
+
+}  // namespace
+
+Screen ScreenRows(const platform::Trace& trace, const Fields& from, const Fields& until,
+                  int occurrence) {
+  Screen rows;
+  bool inside = false;
+  bool next_step = false;  // the last prompt drawn was the next-step box
+  for (const Fields& event : Events(trace)) {
+    if (!inside) {
+      if (!StartsWith(event, from) || --occurrence > 0) continue;
+      inside = true;
+    } else if (StartsWith(event, until)) {
+      break;
+    }
+    if (event[0] == "text" && event[1] == "DrawText") {
+      rows.push_back(TextRow(event[2], event[3], event[4], event.size() > 5 ? event[5] : ""));
+    } else if (event[0] == "text" && event[1] == "DrawWideText") {
+      if (event.size() > 5 && event[5] == "次のステップは１を入力。") next_step = true;
+    } else if (event[0] == "wait" && event[1] == "WaitForKey") {
+      rows.push_back("key");
+    } else if (event[0] == "wait" && event[1] == "ReadFieldKeys") {
+      rows.push_back(next_step ? "next" : "number");
+      next_step = false;
+    }
+  }
+  return rows;
+}
+
+Screen SectionRows(const lesson::HeadlessSession& session, const Fields& item_line,
+                   int occurrence) {
+  Screen rows = ScreenRows(session.trace(), item_line, item_line, occurrence);
+  if (!rows.empty() && rows.front() == "number") rows.erase(rows.begin());
+  return rows;
+}
+
+float EndOfText(const std::string& text, float x) {
+  lesson::HeadlessSession scratch(corvane::kCorvane);
+  lesson::Program& p = scratch.program;
+  p.text.TextToDraw = text;
+  p.text.TextX = x;
+  p.text.TextY = 0;
+  lesson::DrawText(p);
+  return p.text.TextX;
+}
+
+Screen Expected(const std::vector<Row>& rows) {
+  Screen screen;
+  float last_x = 0, last_y = 0;
+  std::string last_text;
+  for (const Row& row : rows) {
+    switch (row.kind) {
+      case Row::kKey: screen.push_back("key"); break;
+      case Row::kNext: screen.push_back("next"); break;
+      case Row::kNumber: screen.push_back("number"); break;
+      case Row::kLabel: screen.push_back(TextRow("*", "*", Number(row.colour), row.text)); break;
+      case Row::kText:
+      case Row::kContinues: {
+        const float x = row.kind == Row::kText ? row.x : EndOfText(last_text, last_x) + row.x;
+        const float y = row.kind == Row::kText ? row.y : last_y;
+        screen.push_back(TextRow(Number(x), Number(y), Number(row.colour), row.text));
+        last_x = x;
+        last_y = y;
+        last_text = row.text;
+        break;
+      }
+    }
+  }
+  return screen;
+}
+
+void ExpectScreen(const Screen& actual, const std::vector<Row>& rows) {
+  const Screen expected = Expected(rows);
+  Screen seen = actual;
+  for (size_t k = 0; k < expected.size() && k < seen.size(); ++k) {
+    if (expected[k].rfind("* * ", 0) != 0) continue;
+    const size_t second = seen[k].find(' ', seen[k].find(' ') + 1);
+    if (second != std::string::npos) seen[k] = "* *" + seen[k].substr(second);
+  }
+  EXPECT_EQ(seen, expected);
+}
+
+int CountRows(const Screen& screen, std::string_view row) {
+  int count = 0;
+  for (const auto& r : screen) count += r == row ? 1 : 0;
+  return count;
+}
+
+float Pick(int item, int count) {
+  return (static_cast<float>(item) - 0.5f) / static_cast<float>(count);
+}
+
+}  // namespace corvane_testing

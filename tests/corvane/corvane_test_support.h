@@ -1,0 +1,76 @@
+// Running Corvane headless and reading its screens from the trace.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "corvane/corvane.h"
+#include "lessonlib/headless_session.h"
+#include "tests/test_support.h"
+
+namespace corvane_testing {
+
+using testing_support::Fields;
+
+// A run of Corvane from start-up with the given keys and random numbers handed out first.
+std::unique_ptr<lesson::HeadlessSession> RunCorvane(std::string_view keys,
+                                                    std::vector<float> random = {});
+
+// A screen as the pupil meets it: "key" for every any-key wait, "next" for every next-step
+// prompt, "number" for every other number read, and "x y colour text" for every DrawText,
+// in order.
+using Screen = std::vector<std::string>;
+
+// The screen rows of the trace from the `occurrence`-th event that starts with `from`
+// (included) up to the first later event that starts with `until` (excluded; the end when
+// absent).
+Screen ScreenRows(const platform::Trace& trace, const Fields& from, const Fields& until = {},
+                  int occurrence = 1);
+// The rows of a section: what follows the number read at the `occurrence`-th showing of a
+// sub-menu's item line, up to the next showing.
+Screen SectionRows(const lesson::HeadlessSession& session, const Fields& item_line,
+                   int occurrence = 1);
+
+// Expected rows. `Text` stands at a given place; `Continues` at the end of the previous text
+// (plus `dx`), on its line, as DrawText leaves it; `Label` is a text the library draws at a
+// place of its own (compared by colour and text only).
+struct Row {
+  enum Kind { kKey, kNext, kNumber, kText, kContinues, kLabel } kind;
+  std::string text;
+  float colour = 0;
+  float x = 0, y = 0;
+};
+inline Row Key() { return {Row::kKey, ""}; }
+inline Row Next() { return {Row::kNext, ""}; }
+inline Row NumberRead() { return {Row::kNumber, ""}; }
+inline Row Text(std::string text, float colour, float x, float y) {
+  return {Row::kText, std::move(text), colour, x, y};
+}
+inline Row Continues(std::string text, float colour, float dx = 0) {
+  return {Row::kContinues, std::move(text), colour, dx, 0};
+}
+inline Row Label(std::string text, float colour) { return {Row::kLabel, std::move(text), colour}; }
+
+Screen Expected(const std::vector<Row>& rows);
+// Compares a screen with expected rows (labels by colour and text only).
+void ExpectScreen(const Screen& actual, const std::vector<Row>& rows);
+
+// Where DrawText leaves TextX after drawing `text` from `x`.
+float EndOfText(const std::string& text, float x);
+
+// The DrawText rows of a screen ("x y colour text"), and its waits.
+int CountRows(const Screen& screen, std::string_view row);
+
+// Sub-menu item lines, as the trace shows them.
+inline const Fields kChapter1Line{"text", "DrawWideText", "16", "666", "0",
+                                  "①P10,世界一周道路　②項　③問1　④次数　⑤終了"};
+inline const Fields kChapter2Line{"text", "DrawWideText", "16", "666", "0",
+                                  "①同類項　②計算　③問4　④終了"};
+inline const Fields kMenuTitle{"text", "DrawText", "264", "30", "15", "＜Corvane　メニュー＞"};
+
+// A random fraction that picks `item` of `count` (INT(r * count) + 1 = item).
+float Pick(int item, int count);
+
+}  // namespace corvane_testing
