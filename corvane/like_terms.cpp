@@ -66,7 +66,7 @@ void RunLikeTermsDrill(lesson::Program& p, const char* heading, std::span<const 
 }  // namespace
 
 lesson::Jump RunLikeTermsSection(lesson::Program& p) {
-  lesson::EraseBox(p, 0, 0, 1760, 1560);
+  lesson::EraseFrom(p, 0, 0, 1760, 1560);
 
   KeepDrillArea(p, 1, 40, 30, 720, 30 + 250);
   RunLikeTermsDrill(p, "課1　次の式の同類項をいいなさい。", kThreeTerms, 1);

@@ -95,7 +95,7 @@ void DrillCollectLikeTerms(lesson::Program& p) {
 void GenerateLikeTermsProblem(lesson::Program& p) {
   auto& values = p.work.TermValues;
   auto& texts = p.work.TermTexts;
-  for (float i = 1; i <= 4; ++i) values(i) = lesson::RandomWhole(p, 2, 9);
+  for (float i = 1; i <= 4; ++i) values(i) = lesson::PickRandomWhole(p, 2, 9);
   // Equal letter coefficients would cancel: the first is raised so that a letter term stays.
   if (values(1) == values(3)) values(1) = values(1) + 1;
   values(3) = -values(3);
@@ -116,13 +116,13 @@ void GenerateLikeTermsProblem(lesson::Program& p) {
   p.work.PartTexts(3) = "y";
   p.work.PartTexts(4) = "a";
   p.work.PartTexts(5) = "b";
-  p.layout.RandomPick = lesson::RandomWhole(p, 2, 4);
+  p.layout.RandomPick = lesson::PickRandomWhole(p, 2, 4);
   p.work.PartTexts(1) = p.work.PartTexts(p.layout.RandomPick);
   p.work.PartTexts(2) = p.work.PartTexts(1);
 }
 
 lesson::Jump RunLikeTermsReviewDrill(lesson::Program& p) {
-  lesson::EraseBox(p, 0, 0, 1320, 1300);
+  lesson::EraseFrom(p, 0, 0, 1320, 1300);
   RunReview(p);
   DrillCollectLikeTerms(p);
   lesson::WaitForKey(p);

@@ -121,7 +121,7 @@ void ShowDefinitions(lesson::Program& p) {
   p.work.SavedY(3) = p.layout.LineY + 90;
   lesson::WaitForKey(p);
   // The answers of the first screen go.
-  lesson::EraseBox(p, 0, p.layout.LineY + 50, 1600, 1000);
+  lesson::EraseFrom(p, 0, p.layout.LineY + 50, 1600, 1000);
   p.work.SavedX(4) = 1600;
   p.work.SavedY(4) = p.work.SavedY(3) + 200;
 }
@@ -171,7 +171,7 @@ void DrillCoefficients(lesson::Program& p) {
   float LetterPartItem = 0;
   lesson::RunDrill(p, [&] {
     lesson::StoreDrillTable(p, kCoefficients);
-    LetterPartItem = lesson::RandomWhole(p, 1, 6);
+    LetterPartItem = lesson::PickRandomWhole(p, 1, 6);
     lesson::PickNextItem(p, 6);
     EnterDrillArea(p, 1, 54);
     const std::string& letters = p.work.TermTexts(LetterPartItem);

@@ -123,7 +123,7 @@ void StoreDrillTable(Program& p, std::span<const DrillRow> rows) {
   }
 }
 
-float RandomWhole(Program& p, float first, float count) {
+float PickRandomWhole(Program& p, float first, float count) {
   return platform::PnFInt(p.rt.PaRnd() * count) + first;
 }
 
@@ -131,7 +131,7 @@ void EraseBetween(Program& p, float x1, float y1, float x2, float y2) {
   p.rt.PsLINE(x1, y1, x2, y2, false, kEraser, 2, kEraser);
 }
 
-void EraseBox(Program& p, float x, float y, float width, float height) {
+void EraseFrom(Program& p, float x, float y, float width, float height) {
   p.rt.PsLINE(x, y, width, height, true, kEraser, 2, kEraser);
 }
 

@@ -122,12 +122,12 @@ void StoreDrillTable(Program& p, std::span<const DrillRow> rows);
 
 // A uniform random whole number from `first` to first + count - 1: the integer part of
 // count times the runtime's random fraction, plus `first`.
-float RandomWhole(Program& p, float first, float count);
+float PickRandomWhole(Program& p, float first, float count);
 
 // ---- Erasing ------------------------------------------------------------------------------
 
 // Erases the box between two corners (absolute), or from a corner with a size.
 void EraseBetween(Program& p, float x1, float y1, float x2, float y2);
-void EraseBox(Program& p, float x, float y, float width, float height);
+void EraseFrom(Program& p, float x, float y, float width, float height);
 
 }  // namespace lesson
