@@ -3,6 +3,6 @@
 
 namespace corvane {
 
-const lesson::ProgramDefinition kCorvane{"Corvane", ShowMainMenu, nullptr};
+const lesson::ProgramDefinition kCorvane{"Corvane", ShowMainMenu, lesson::ApplyStandardGlyphRules};
 
 }  // namespace corvane

@@ -74,6 +74,7 @@ void DrawArcMark(lesson::Program& p, const ArcMark& mark) {
   f.LabelOffsetX = mark.label_dx;
   f.LabelOffsetY = mark.label_dy;
   p.text.TextColour = mark.label_colour;
+  lesson::DrawDottedArc(p);
 }
 
 void DrawGlobe(lesson::Program& p) {

@@ -28,8 +28,8 @@ TEST(RoundTheWorldRoad, RevealsBothSolutionsOverEighteenKeysAndEndsWithTheGoal) 
   const float right = EndOfText("2π*(r+1)(m) ", EndOfText("一周道路の長さは、", 30)) + 40;
   ExpectScreen(SectionRows(*session, kChapter1Line), {
       Text("世界一周道路と赤道の長さの差を考えよう。", 3, 30, 20),
-      Key(),
-      Key(),
+      Key(), Label("1m", 0),
+      Key(), Label("6378000m", 0),
       Text("地球の半径を", 0, 30, 70), Continues("6378000m", 3), Continues("とすると", 0),
       Text("差は、P11のどれと同じくらいだろう?", 3, 30, 120),
       Key(), Text("<Tavrinさんの考え>", 7, 30, 170), Text("赤道の長さは、", 0, 30, 220),
@@ -39,7 +39,7 @@ TEST(RoundTheWorldRoad, RevealsBothSolutionsOverEighteenKeysAndEndsWithTheGoal) 
       Key(), Text(" 2π*(6378000+1)-2π*6378000", 0, 30, 370),
       Key(), Text("=12756002π-12756000π", 0, 30, 420),
       Key(), Continues("=2π(m)", 3),
-      Key(), Text("<Oskelさんの考え>", 7, 30, 470),
+      Key(), Text("<Oskelさんの考え>", 7, 30, 470), Label("rm", 3),
       Continues("地球の半径を", 0), Continues("rm", 3), Continues("とすると", 0),
       Text("赤道の長さは、", 0, 30, 520),
       Key(), Continues("2πr(m) ", 3), Text("一周道路の長さは、", 0, 30, 570),

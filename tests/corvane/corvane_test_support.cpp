@@ -50,7 +50,10 @@ Screen ScreenRows(const platform::Trace& trace, const Fields& from, const Fields
       break;
     }
     if (event[0] == "text" && event[1] == "DrawText") {
-      rows.push_back(TextRow(event[2], event[3], event[4], event.size() > 5 ? event[5] : ""));
+      // An empty text draws nothing (a figure mark without a label).
+      if (event.size() > 5 && !event[5].empty()) {
+        rows.push_back(TextRow(event[2], event[3], event[4], event[5]));
+      }
     } else if (event[0] == "text" && event[1] == "DrawWideText") {
       if (event.size() > 5 && event[5] == "次のステップは１を入力。") next_step = true;
     } else if (event[0] == "wait" && event[1] == "WaitForKey") {
