@@ -2,6 +2,7 @@
 #include <string>
 
 #include "lessonlib/formula.h"
+#include "lessonlib/formula_calls.h"
 #include "platform/text_ops.h"
 
 namespace lesson {
@@ -30,10 +31,9 @@ struct BoxLine {
 };
 
 BoxLine MeasureBoxLine(Program& p, const std::string& text, float tall_paren_flag) {
-  p.text.WorkText = text;
-  MeasureTextWidth(p);
+  const float width = MeasureWidthOf(p, text);
   p.renderer.TallParenFlag = tall_paren_flag;
-  return {text, p.values.MeasuredWidth, platform::PfKINSTR(text, "ﾀ") > 0};
+  return {text, width, platform::PfKINSTR(text, "ﾀ") > 0};
 }
 
 // Where a line starts across a box: centred, or at the left edge when it is wider.
@@ -52,14 +52,35 @@ void FilledBox(Program& p, float left, float top, float right, float bottom) {
   p.rt.PsLINE(left, top, right, bottom, false, p.figure.LineColour, 2, p.figure.FillColour);
 }
 
-void DrawAt(Program& p, float x, float y, const std::string& text) {
-  p.text.TextX = x;
-  p.text.TextY = y;
-  p.text.TextToDraw = text;
-  DrawText(p);
+// A box with one line of text centred across it. `on_line`: the box is laid around a text
+// line whose top is the given top, instead of the text being placed in the box.
+void DrawBoxedLine(Program& p, bool on_line) {
+  const float left = p.text.TextX;
+  const float top = p.text.TextY;
+  const float width = p.figure.BoxWidth;
+  const float height = p.figure.BoxHeight;
+  const BoxLine line = MeasureBoxLine(p, p.text.WorkText, p.renderer.TallParenFlag);
+  float box_top = top;
+  float text_top = top;
+  if (on_line) {
+    // The line keeps its place, whatever it holds.
+    box_top -= LineTop(height, false);
+  } else {
+    text_top += LineTop(height, line.has_fraction);
+  }
+  FilledBox(p, left, box_top, left + width, box_top + height);
+  DrawTextAt(p, left + Centred(width, line.width), text_top, line.text);
+  p.text.TextX = left + width;
+  p.text.TextY = top;
 }
 
 }  // namespace
+
+float MeasureWidthOf(Program& p, const std::string& text) {
+  p.text.WorkText = text;
+  MeasureTextWidth(p);
+  return p.values.MeasuredWidth;
+}
 
 void MeasureTextWidth(Program& p) {
   MeasuringRun measuring(p.rt);
@@ -78,32 +99,9 @@ void MeasureTextWidth(Program& p) {
   t.WorkText = text;
 }
 
-void DrawBoxedText(Program& p) {
-  const float left = p.text.TextX;
-  const float top = p.text.TextY;
-  const float width = p.figure.BoxWidth;
-  const float height = p.figure.BoxHeight;
-  const BoxLine line = MeasureBoxLine(p, p.text.WorkText, p.renderer.TallParenFlag);
-  FilledBox(p, left, top, left + width, top + height);
-  DrawAt(p, left + Centred(width, line.width), top + LineTop(height, line.has_fraction),
-         line.text);
-  p.text.TextX = left + width;
-  p.text.TextY = top;
-}
+void DrawBoxedText(Program& p) { DrawBoxedLine(p, false); }
 
-void DrawBoxedTextOnLine(Program& p) {
-  const float left = p.text.TextX;
-  const float top = p.text.TextY;
-  const float width = p.figure.BoxWidth;
-  const float height = p.figure.BoxHeight;
-  const BoxLine line = MeasureBoxLine(p, p.text.WorkText, p.renderer.TallParenFlag);
-  // The line keeps its place and the box is laid around it.
-  const float lift = LineTop(height, false);
-  FilledBox(p, left, top - lift, left + width, top + height - lift);
-  DrawAt(p, left + Centred(width, line.width), top, line.text);
-  p.text.TextX = left + width;
-  p.text.TextY = top;
-}
+void DrawBoxedTextOnLine(Program& p) { DrawBoxedLine(p, true); }
 
 void DrawBoxedTwoLines(Program& p) {
   const float left = p.text.TextX;
@@ -118,13 +116,13 @@ void DrawBoxedTwoLines(Program& p) {
   FilledBox(p, left, top, left + width, top + height);
   // A single line sits lower in the box.
   if (lower_text.empty()) upper_top += 25;
-  DrawAt(p, left + Centred(width, upper.width), upper_top, upper.text);
+  DrawTextAt(p, left + Centred(width, upper.width), upper_top, upper.text);
 
   // The lower line stands a fixed line height below the upper line's place.
   const BoxLine lower = MeasureBoxLine(p, lower_text, tall_paren_flag);
   const float lower_top =
       top + (lower.has_fraction ? 50.0f : 44.0f) + LineTop(height / 2, lower.has_fraction);
-  DrawAt(p, left + Centred(width, lower.width), lower_top, lower.text);
+  DrawTextAt(p, left + Centred(width, lower.width), lower_top, lower.text);
   p.text.TextX = left + width;
   p.text.TextY = top;
 }

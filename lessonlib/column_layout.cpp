@@ -3,23 +3,11 @@
 #include <string>
 
 #include "lessonlib/formula.h"
+#include "lessonlib/formula_calls.h"
 
 namespace lesson {
 
 namespace {
-
-float Measure(Program& p, const std::string& text) {
-  p.text.WorkText = text;
-  MeasureTextWidth(p);
-  return p.values.MeasuredWidth;
-}
-
-void DrawAt(Program& p, float x, float y, const std::string& text) {
-  p.text.TextX = x;
-  p.text.TextY = y;
-  p.text.TextToDraw = text;
-  DrawText(p);
-}
 
 // The operand column begins two sign cells (operator and bracket) right of the block's edge.
 constexpr float kOperandIndent = 54;
@@ -34,15 +22,15 @@ void DrawColumnAddition(Program& p) {
   const float entry_width = p.rt.FE_GETDRAWWIDTH();
   p.values.SavedDrawWidth = entry_width;
 
-  const float upper_width = Measure(p, p.fraction.TextA);
-  const float lower_width = Measure(p, p.fraction.TextB);
+  const float upper_width = MeasureWidthOf(p, p.fraction.TextA);
+  const float lower_width = MeasureWidthOf(p, p.fraction.TextB);
   const float widest = upper_width > lower_width ? upper_width : lower_width;
 
-  DrawAt(p, left + kOperandIndent, top, p.fraction.TextA);
+  DrawTextAt(p, left + kOperandIndent, top, p.fraction.TextA);
   // The operator row stands 6 lower than the lower operands; ")" follows the operator.
-  DrawAt(p, left, top + row_height + 6, p.layout.ColumnOperator);
-  DrawAt(p, t.TextX, top + row_height + 6, ")");
-  DrawAt(p, left + kOperandIndent, top + row_height, p.fraction.TextB);
+  DrawTextAt(p, left, top + row_height + 6, p.layout.ColumnOperator);
+  DrawTextAt(p, t.TextX, top + row_height + 6, ")");
+  DrawTextAt(p, left + kOperandIndent, top + row_height, p.fraction.TextB);
 
   // The rule starts under the bracket and ends 3 past the wider row.
   p.rt.FE_SETDRAWWIDTH(3);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "lessonlib/formula.h"
+#include "lessonlib/formula_calls.h"
 #include "lessonlib/screen.h"
 #include "platform/errors.h"
 #include "platform/text_ops.h"
@@ -73,10 +74,8 @@ void PlaceAngleLabel(Program& p) {
   // Measured in the formula style whichever style draws it; the tall-bracket flag is held
   // across the measuring, as for a box.
   const float tall_paren_flag = p.renderer.TallParenFlag;
-  t.WorkText = label;
-  MeasureTextWidth(p);
+  const float width = MeasureWidthOf(p, label);
   p.renderer.TallParenFlag = tall_paren_flag;
-  const float width = p.values.MeasuredWidth;
   ComputeArcAngles(p);
   const float bisector = f.BisectorAngle;
   // The label is a box `width` wide and 2 * half_height high (one line, or a fraction), set

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "lessonlib/formula.h"
+#include "lessonlib/formula_calls.h"
 #include "platform/text_ops.h"
 
 namespace lesson {
@@ -113,6 +114,13 @@ void DrawText(Program& p) {
       DrawFormulaChars(p);
     }
   }
+}
+
+void DrawTextAt(Program& p, float x, float y, const std::string& text) {
+  p.text.TextX = x;
+  p.text.TextY = y;
+  p.text.TextToDraw = text;
+  DrawText(p);
 }
 
 void DrawFormulaChars(Program& p) {

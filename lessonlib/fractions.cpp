@@ -10,21 +10,24 @@ namespace lesson {
 
 namespace {
 
-// The advance of one part of a fraction at the fraction sizes.
-float MeasurePart(Program& p, float left, float top, const std::string& part) {
-  p.text.TextX = left;
-  p.text.TextY = top;
-  p.text.WorkText = part;
-  p.renderer.FractionMode = 1;
-  MeasureTextWidth(p);
-  return p.values.MeasuredWidth;
-}
-
-void DrawPart(Program& p, float x, float y, const std::string& part) {
+// A part of the fraction at (x, y), in fraction mode, to be measured or drawn.
+void SetPart(Program& p, float x, float y, const std::string& part) {
   p.text.TextX = x;
   p.text.TextY = y;
   p.text.WorkText = part;
   p.renderer.FractionMode = 1;
+}
+
+// The advance of one part at the fraction sizes.
+float MeasurePart(Program& p, float left, float top, const std::string& part) {
+  SetPart(p, left, top, part);
+  MeasureTextWidth(p);
+  return p.values.MeasuredWidth;
+}
+
+// One glyph run for the whole part.
+void DrawPart(Program& p, float x, float y, const std::string& part) {
+  SetPart(p, x, y, part);
   DrawFormulaChars(p);
 }
 

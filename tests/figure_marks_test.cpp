@@ -18,24 +18,43 @@ struct Dot {
   float x, y;
 };
 
+// The angle at (x0, y0) from the ray through (x1, y1) to the ray through (x2, y2).
+void SetAngle(lesson::Program& p, float x0, float y0, float x1, float y1, float x2, float y2,
+              float flip = 0) {
+  lesson::FigureState& f = p.figure;
+  f.MarkX0 = x0;
+  f.MarkY0 = y0;
+  f.MarkX1 = x1;
+  f.MarkY1 = y1;
+  f.MarkX2 = x2;
+  f.MarkY2 = y2;
+  f.ArcFlip = flip;
+}
+
+void SetSegment(lesson::Program& p, float x1, float y1, float x2, float y2) {
+  p.figure.SegX1 = x1;
+  p.figure.SegY1 = y1;
+  p.figure.SegX2 = x2;
+  p.figure.SegY2 = y2;
+}
+
+void DrawArc(lesson::Program& p, float x0, float y0, float x1, float y1, float bulge, float side,
+             float step, const std::string& label) {
+  SetAngle(p, x0, y0, x1, y1, 0, 0);
+  p.figure.ArcBulge = bulge;
+  p.figure.ArcSide = side;
+  p.figure.BoxWidth = step;
+  p.figure.LineColour = 0;
+  p.figure.MarkLabel = label;
+  lesson::DrawDottedArc(p);
+}
+
 class FigureMarksTest : public FormulaTest {
  protected:
   void Angle(float x0, float y0, float x1, float y1, float x2, float y2, float flip = 0) {
-    lesson::FigureState& f = p.figure;
-    f.MarkX0 = x0;
-    f.MarkY0 = y0;
-    f.MarkX1 = x1;
-    f.MarkY1 = y1;
-    f.MarkX2 = x2;
-    f.MarkY2 = y2;
-    f.ArcFlip = flip;
+    SetAngle(p, x0, y0, x1, y1, x2, y2, flip);
   }
-  void Segment(float x1, float y1, float x2, float y2) {
-    p.figure.SegX1 = x1;
-    p.figure.SegY1 = y1;
-    p.figure.SegX2 = x2;
-    p.figure.SegY2 = y2;
-  }
+  void Segment(float x1, float y1, float x2, float y2) { SetSegment(p, x1, y1, x2, y2); }
   // Where the one drawn label started.
   Dot LabelAt() {
     const auto texts = EventsOf(session.trace(), "text");
@@ -126,13 +145,7 @@ TEST_F(FigureMarksTest, LabelsSitAgainstThePointOnTheBisector) {
     SCOPED_TRACE(c.label);
     lesson::HeadlessSession fresh(kStandardProgram);
     lesson::Program& q = fresh.program;
-    q.figure.MarkX0 = 200;
-    q.figure.MarkY0 = 200;
-    q.figure.MarkX1 = 300;
-    q.figure.MarkY1 = 200;
-    q.figure.MarkX2 = 100;
-    q.figure.MarkY2 = 200;
-    q.figure.ArcFlip = c.flip;
+    SetAngle(q, 200, 200, 300, 200, 100, 200, c.flip);
     q.figure.MarkRadius = 20;
     q.figure.MarkLabel = c.label;
     q.figure.LabelOffsetX = 0;
@@ -191,12 +204,7 @@ TEST_F(FigureMarksTest, AngleArcsInsideTheRadiusOrASector) {
     SCOPED_TRACE(c.count);
     lesson::HeadlessSession fresh(kStandardProgram);
     lesson::Program& q = fresh.program;
-    q.figure.MarkX0 = 100;
-    q.figure.MarkY0 = 100;
-    q.figure.MarkX1 = 200;
-    q.figure.MarkY1 = 100;
-    q.figure.MarkX2 = 100;
-    q.figure.MarkY2 = 0;
+    SetAngle(q, 100, 100, 200, 100, 100, 0);
     q.figure.MarkRadius = 40;
     q.figure.MarkCount = c.count;
     q.figure.LineColour = 1;
@@ -255,10 +263,7 @@ TEST_F(FigureMarksTest, ChevronsPointAlongTheSegmentFromTheRatioPoint) {
   // 1 : 3 from the first end, on a vertical segment drawn upwards.
   lesson::HeadlessSession up(kStandardProgram);
   lesson::Program& q = up.program;
-  q.figure.SegX1 = 50;
-  q.figure.SegY1 = 400;
-  q.figure.SegX2 = 50;
-  q.figure.SegY2 = 0;
+  SetSegment(q, 50, 400, 50, 0);
   q.values.WorkValueA = 1;
   q.values.WorkValueB = 3;
   q.figure.MarkRadius = 10;
@@ -288,10 +293,7 @@ TEST_F(FigureMarksTest, TicksStandFromTheMidpointTowardsTheSecondEnd) {
     SCOPED_TRACE(std::to_string(c.spacing) + " x " + std::to_string(c.count));
     lesson::HeadlessSession fresh(kStandardProgram);
     lesson::Program& q = fresh.program;
-    q.figure.SegX1 = 0;
-    q.figure.SegY1 = 0;
-    q.figure.SegX2 = 200;
-    q.figure.SegY2 = 0;
+    SetSegment(q, 0, 0, 200, 0);
     q.figure.MarkRadius = 6;
     q.figure.TickSpacing = c.spacing;
     q.figure.MarkCount = c.count;
@@ -357,13 +359,7 @@ class DottedArcTest : public FigureMarksTest {
  protected:
   void Arc(float x0, float y0, float x1, float y1, float bulge, float side, float step,
            const std::string& label) {
-    Angle(x0, y0, x1, y1, 0, 0);
-    p.figure.ArcBulge = bulge;
-    p.figure.ArcSide = side;
-    p.figure.BoxWidth = step;
-    p.figure.LineColour = 0;
-    p.figure.MarkLabel = label;
-    lesson::DrawDottedArc(p);
+    DrawArc(p, x0, y0, x1, y1, bulge, side, step, label);
   }
   void ExpectDot(const Dot& d, float x, float y) {
     EXPECT_NEAR(d.x, x, 2e-3);
@@ -419,15 +415,7 @@ TEST_F(DottedArcTest, AFractionLabelIsABoxEightyHigh) {
   EXPECT_NEAR(LabelAt().y, 168 - 80, 1e-3);
   lesson::HeadlessSession below(kStandardProgram);
   lesson::Program& q = below.program;
-  q.figure.MarkX0 = 100;
-  q.figure.MarkY0 = 200;
-  q.figure.MarkX1 = 300;
-  q.figure.MarkY1 = 200;
-  q.figure.ArcBulge = 2;
-  q.figure.ArcSide = 1;
-  q.figure.BoxWidth = 10;
-  q.figure.MarkLabel = "ﾀh/2ﾀ";
-  lesson::DrawDottedArc(q);
+  DrawArc(q, 100, 200, 300, 200, 2, 1, 10, "ﾀh/2ﾀ");
   const auto texts = EventsOf(below.trace(), "text");
   ASSERT_EQ(texts.size(), 1u);
   EXPECT_NEAR(std::stof(texts[0][3]), 232, 1e-3);
@@ -444,13 +432,7 @@ TEST_F(DottedArcTest, WithoutBulgeTheDotsLieOnTheSegment) {
 
   lesson::HeadlessSession other(kStandardProgram);
   lesson::Program& q = other.program;
-  q.figure.MarkX0 = 100;
-  q.figure.MarkY0 = 200;
-  q.figure.MarkX1 = 300;
-  q.figure.MarkY1 = 200;
-  q.figure.ArcSide = -1;
-  q.figure.BoxWidth = 10;
-  lesson::DrawDottedArc(q);
+  DrawArc(q, 100, 200, 300, 200, 0, -1, 10, "");
   const auto circles = EventsOf(other.trace(), "op", "PsCIRCLE");
   ASSERT_EQ(circles.size(), 19u);
   EXPECT_NEAR(std::stof(circles.front()[2]), 300, 1e-3);  // from the second end back
@@ -476,15 +458,8 @@ TEST_F(DottedArcTest, BulgeScalingAndDotSteps) {
   for (const auto& s : steps) {
     SCOPED_TRACE(s.step);
     lesson::HeadlessSession fresh(kStandardProgram);
-    lesson::Program& q = fresh.program;
-    q.figure.MarkX0 = 100;
-    q.figure.MarkY0 = 200;
-    q.figure.MarkX1 = 300;
-    q.figure.MarkY1 = 200;
-    q.figure.ArcBulge = 2;
-    q.figure.ArcSide = -1;
-    q.figure.BoxWidth = s.step;
-    lesson::DrawDottedArc(q);  // ends even with a step that never reaches the end
+    // Ends even with a step that never reaches the end.
+    DrawArc(fresh.program, 100, 200, 300, 200, 2, -1, s.step, "");
     EXPECT_EQ(EventsOf(fresh.trace(), "op", "PsCIRCLE").size(), s.dots);
   }
 }

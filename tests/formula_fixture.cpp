@@ -48,13 +48,15 @@ std::vector<float> GlyphXs(const platform::Trace& trace) {
   return xs;
 }
 
-void FormulaTest::Draw(const std::string& text, float x, float y) {
+void DrawFormula(lesson::Program& p, const std::string& text, float x, float y) {
   p.text.TextToDraw = text;
   p.text.TextX = x;
   p.text.TextY = y;
   p.text.TextColour = 0;
   lesson::DrawText(p);
 }
+
+void FormulaTest::Draw(const std::string& text, float x, float y) { DrawFormula(p, text, x, y); }
 
 float FormulaTest::Measure(const std::string& text) {
   p.text.WorkText = text;

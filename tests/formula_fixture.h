@@ -38,6 +38,9 @@ std::vector<std::vector<float>> Polylines(const platform::Trace& trace);
 // The x of every glyph, in drawing order.
 std::vector<float> GlyphXs(const platform::Trace& trace);
 
+// DrawText of `text` at (x, y) in colour 0.
+void DrawFormula(lesson::Program& p, const std::string& text, float x = 100, float y = 200);
+
 class FormulaTest : public ::testing::Test {
  protected:
   // DrawText of `text` at (x, y) in colour 0.

@@ -65,10 +65,7 @@ TEST_F(DrawTextTest, ASlashOutsideAFractionIsADivisionSign) {
   // Two fractions with "÷" between them; the layout left is the second one's.
   lesson::HeadlessSession two(kStandardProgram);
   lesson::Program& q = two.program;
-  q.text.TextToDraw = "=-ﾀ3x^2/2ﾀ/ﾀ3x/4ﾀ";
-  q.text.TextX = 100;
-  q.text.TextY = 200;
-  lesson::DrawText(q);
+  DrawFormula(q, "=-ﾀ3x^2/2ﾀ/ﾀ3x/4ﾀ");
   const auto lines = Lines(two.trace());
   ASSERT_EQ(lines.size(), 3u);  // the minus, by a stroke, then the two bars
   EXPECT_EQ(lines[0].width, 5);
@@ -93,10 +90,7 @@ TEST_F(DrawTextTest, ClosingAndOpeningBracketsAroundAMinus) {
   // As a whole text it is one fraction of the text "-": no numerator over a minus.
   lesson::HeadlessSession alone(kStandardProgram);
   lesson::Program& q = alone.program;
-  q.text.TextToDraw = "ﾀ-ﾀ";
-  q.text.TextX = 100;
-  q.text.TextY = 200;
-  lesson::DrawText(q);
+  DrawFormula(q, "ﾀ-ﾀ");
   EXPECT_EQ(q.renderer.NumeratorText, "");
   EXPECT_EQ(q.renderer.DenominatorText, "-");
   EXPECT_EQ(q.renderer.NumeratorWidth, 0);

@@ -35,10 +35,7 @@ TEST(StackedFraction, LayoutOfItsParts) {
     SCOPED_TRACE(c.text);
     lesson::HeadlessSession session(kStandardProgram);
     lesson::Program& p = session.program;
-    p.text.TextToDraw = std::string("ﾀ") + c.text + "ﾀ";
-    p.text.TextX = 100;
-    p.text.TextY = 200;
-    lesson::DrawText(p);
+    DrawFormula(p, std::string("ﾀ") + c.text + "ﾀ");
     const lesson::RendererState& r = p.renderer;
     EXPECT_EQ(r.NumeratorWidth, c.numerator_width);
     EXPECT_EQ(r.DenominatorWidth, c.denominator_width);
@@ -77,10 +74,7 @@ TEST(StackedFraction, RootPositionsAreBytePositionsInTheWholeText) {
 TEST(StackedFraction, AMarkPendingBeforeTheFractionIsUsedUpByMeasuringTheNumerator) {
   lesson::HeadlessSession session(kStandardProgram);
   lesson::Program& p = session.program;
-  p.text.TextToDraw = "^ﾀ2/3ﾀ";
-  p.text.TextX = 100;
-  p.text.TextY = 200;
-  lesson::DrawText(p);
+  DrawFormula(p, "^ﾀ2/3ﾀ");
   EXPECT_EQ(p.renderer.NumeratorWidth, 24);
   EXPECT_EQ(p.renderer.FractionWidth, 32);
   EXPECT_EQ(p.renderer.NumeratorOffset, 4);
@@ -94,10 +88,7 @@ TEST(StackedFraction, TheTallBarIsDrawnOnlyWhileTheTallRadicalIsOpenAfterMeasuri
   lesson::HeadlessSession session(kStandardProgram);
   lesson::Program& p = session.program;
   // "ﾝ" inside the fraction closes the radical before the bars are drawn.
-  p.text.TextToDraw = "#ﾀ1ﾝ/2ﾀ";
-  p.text.TextX = 100;
-  p.text.TextY = 200;
-  lesson::DrawText(p);
+  DrawFormula(p, "#ﾀ1ﾝ/2ﾀ");
   const auto lines = Lines(session.trace());
   ASSERT_EQ(lines.size(), 1u);
   EXPECT_EQ(lines[0].y1, 225);

@@ -297,10 +297,7 @@ const lesson::ProgramDefinition kMarkedProgram{"Marked", nullptr, ApplyMarkedRul
 TEST(GlyphRuleList, AProgramsOwnListIsUsedBehindTheSharedRules) {
   lesson::HeadlessSession session(kMarkedProgram);
   lesson::Program& p = session.program;
-  p.text.TextToDraw = "ﾀｹ!lﾝ/ｹｹﾀｹl";
-  p.text.TextX = 100;
-  p.text.TextY = 200;
-  lesson::DrawText(p);
+  DrawFormula(p, "ﾀｹ!lﾝ/ｹｹﾀｹl");
   // Cancelled cells in the fraction, the shared radical still drawn, "ｹ" itself outside.
   const auto strokes = EventsOf(session.trace(), "op", "PsLINE");
   ASSERT_EQ(strokes.size(), 5u);  // bar, two strokes in the denominator, overbar, one stroke

@@ -69,7 +69,6 @@ void Boxes(lesson::Program& p) {
   p.text.TextX = 40;
   p.text.TextY = 680;
   p.figure.BoxWidth = 100;
-  p.figure.BoxHeight = 50;
   for (const char* text : {"12", "ﾀ2/3ﾀ", "-3x", ""}) {
     p.figure.BoxHeight = std::string_view(text).starts_with("ﾀ") ? 80 : 50;
     p.text.WorkText = text;
