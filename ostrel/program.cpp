@@ -2,6 +2,6 @@
 
 namespace ostrel {
 
-const lesson::ProgramDefinition kOstrel{"Ostrel", ShowMainMenu, nullptr};
+const lesson::ProgramDefinition kOstrel{"Ostrel", ShowMainMenu, ApplyOstrelGlyphRules};
 
 }  // namespace ostrel
