@@ -1,5 +1,7 @@
 // ④ The answers to textbook question 5 on page 19: two expressions simplified and then
 // valued at a = -1/6, b = 3, in two columns with a key between them.
+#include <initializer_list>
+
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
 #include "varnick/expression_value.h"
@@ -8,14 +10,21 @@ namespace varnick {
 
 namespace {
 
-// A problem's label 72 left of the column, with the problem continuing its line.
-void ProblemLine(lesson::Program& p, const char* label, const char* problem) {
+struct AnswerLine {
+  const char* text;
+  float step;  // below the line before
+  float colour;
+};
+
+// One problem's column from MarginX: its label 72 to the left with the problem continuing
+// the label's line, then the working, each line at its step below the one before.
+void DrawAnswerColumn(lesson::Program& p, const char* label, const char* problem,
+                      std::initializer_list<AnswerLine> lines) {
   lesson::DrawLessonText(p, label, 3, p.layout.MarginX - 72, p.layout.LineY + 60);
   lesson::ContinueLessonText(p, problem, 0);
-}
-
-void NextLine(lesson::Program& p, const char* text, float step, float colour = 0) {
-  lesson::DrawLessonText(p, text, colour, p.layout.MarginX, p.layout.LineY + step);
+  for (const AnswerLine& line : lines) {
+    lesson::DrawLessonText(p, line.text, line.colour, p.layout.MarginX, p.layout.LineY + line.step);
+  }
 }
 
 }  // namespace
@@ -27,25 +36,25 @@ lesson::Jump ShowValueQuestion5Answers(lesson::Program& p) {
   // The answers' strokes are drawn 5 wide, and the width stays for the screens that follow.
   p.rt.FE_SETDRAWWIDTH(5);
   lesson::DrawLessonText(p, "問5 解答", 3, p.layout.MarginX, p.layout.LineY);
-  ProblemLine(p, "(1)", " 2a-3b+5b-8a");
-  NextLine(p, "=2a-8a-3b+5b", 60);
-  NextLine(p, "=-6a+2b", 60);
-  NextLine(p, "a=-ﾀ1/6ﾀ ,b=3　を代入して", 70);
-  NextLine(p, "=-6*(-ﾀ1/6ﾀ)+2*3", 80);
-  NextLine(p, "=1+6", 80);
-  NextLine(p, "=7", 80, 5);
+  DrawAnswerColumn(p, "(1)", " 2a-3b+5b-8a",
+                   {{"=2a-8a-3b+5b", 60, 0},
+                    {"=-6a+2b", 60, 0},
+                    {"a=-ﾀ1/6ﾀ ,b=3　を代入して", 70, 0},
+                    {"=-6*(-ﾀ1/6ﾀ)+2*3", 80, 0},
+                    {"=1+6", 80, 0},
+                    {"=7", 80, 5}});
   lesson::WaitForKey(p);
 
   p.layout.MarginX = 684;
   p.layout.LineY = 30;
-  ProblemLine(p, "(2)", " 5(4a-3b)-4(2a-5b)");
-  NextLine(p, "=20a-15b-8a+20b", 60);
-  NextLine(p, "=20a-8a-15b+20b", 60);
-  NextLine(p, "=12a+5b", 60);
-  NextLine(p, "a=-ﾀ1/6ﾀ ,b=3　を代入して", 70);
-  NextLine(p, "=12*(-ﾀ1/6ﾀ)+5*3", 60);
-  NextLine(p, "=-2+15", 60);
-  NextLine(p, "=13", 60, 5);
+  DrawAnswerColumn(p, "(2)", " 5(4a-3b)-4(2a-5b)",
+                   {{"=20a-15b-8a+20b", 60, 0},
+                    {"=20a-8a-15b+20b", 60, 0},
+                    {"=12a+5b", 60, 0},
+                    {"a=-ﾀ1/6ﾀ ,b=3　を代入して", 70, 0},
+                    {"=12*(-ﾀ1/6ﾀ)+5*3", 60, 0},
+                    {"=-2+15", 60, 0},
+                    {"=13", 60, 5}});
   return {ShowExpressionValueMenu};
 }
 

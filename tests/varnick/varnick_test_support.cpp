@@ -104,28 +104,24 @@ Expected& Expected::Line(const std::string& line) {
 }
 
 std::vector<float> RandomsFor(const Problem& problem) {
-  // A random number r gives INT(r·n) + k; the middle of each step is safe from rounding.
-  const auto whole = [](float value, float n, float k) { return (value - k + 0.5f) / n; };
-  const auto sign = [](float value) { return value < 0 ? 0.25f : 0.75f; };
+  // Each number is drawn as its size, INT(r·n) + k, then a coin for its sign; the middle of
+  // each step of r is safe from rounding.
   std::vector<float> r;
-  r.push_back(whole(std::fabs(problem.a), 5, 1));
-  r.push_back(sign(problem.a));
-  r.push_back(whole(std::fabs(problem.b), 7, 1));
-  r.push_back(sign(problem.b));
-  r.push_back(whole(std::fabs(problem.c), 5, 2));
-  r.push_back(sign(problem.c));
-  r.push_back(whole(std::fabs(problem.d), 5, 1));
-  r.push_back(problem.d < 0 ? 0.1f : 0.9f);  // a three-sided coin: 0 and 1 negative
-  r.push_back(whole(std::fabs(problem.e), 7, 1));
-  r.push_back(sign(problem.e));
-  r.push_back(whole(std::fabs(problem.f), 5, 2));
-  r.push_back(sign(problem.f));
-  r.push_back(whole(std::fabs(problem.x), 5, 1));
-  r.push_back(sign(problem.x));
+  const auto draw = [&r](float value, float n, float k, float coin) {
+    r.push_back((std::fabs(value) - k + 0.5f) / n);
+    r.push_back(coin);
+  };
+  const auto two_sided = [](float value) { return value < 0 ? 0.25f : 0.75f; };
+  draw(problem.a, 5, 1, two_sided(problem.a));
+  draw(problem.b, 7, 1, two_sided(problem.b));
+  draw(problem.c, 5, 2, two_sided(problem.c));
+  draw(problem.d, 5, 1, problem.d < 0 ? 0.1f : 0.9f);  // three-sided: 0 and 1 are negative
+  draw(problem.e, 7, 1, two_sided(problem.e));
+  draw(problem.f, 5, 2, two_sided(problem.f));
+  draw(problem.x, 5, 1, two_sided(problem.x));
   // A y of x + 1 that lies outside the drawn range (0 or 6) comes from a y drawn equal to x.
   const float drawn_y = problem.y == 0 || problem.y == 6 ? problem.x : problem.y;
-  r.push_back(whole(std::fabs(drawn_y), 5, 1));
-  r.push_back(sign(drawn_y));
+  draw(drawn_y, 5, 1, two_sided(drawn_y));
   return r;
 }
 
