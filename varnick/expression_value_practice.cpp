@@ -43,16 +43,14 @@ void ToSignedCoefficient(lesson::Program& p, float index) {
 
 // The same coefficient as the first term of a line or bracket: without its "+".
 std::string LeadingForm(lesson::Program& p, const std::string& signed_text) {
-  // TEMPORARY until the term-sign helpers are in the library: StripLeadingPlus.
   p.text.WorkText = signed_text;
-  if (p.text.WorkText.starts_with('+')) p.text.WorkText.erase(0, 1);
+  lesson::StripLeadingPlus(p);
   return p.text.WorkText;
 }
 
 std::string BracketedIfMinus(lesson::Program& p, const std::string& text) {
-  // TEMPORARY until the term-sign helpers are in the library: BracketIfMinus.
   p.text.WorkText = text;
-  if (p.text.WorkText.find('-') != std::string::npos) p.text.WorkText = "(" + p.text.WorkText + ")";
+  lesson::BracketIfMinus(p);
   return p.text.WorkText;
 }
 

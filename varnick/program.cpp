@@ -2,6 +2,6 @@
 
 namespace varnick {
 
-const lesson::ProgramDefinition kVarnick{"Varnick", ShowMainMenu, nullptr};
+const lesson::ProgramDefinition kVarnick{"Varnick", ShowMainMenu, ApplyVarnickGlyphRules};
 
 }  // namespace varnick

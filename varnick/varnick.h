@@ -10,4 +10,7 @@ extern const lesson::ProgramDefinition kVarnick;
 
 lesson::Jump ShowMainMenu(lesson::Program& p);
 
+// Varnick's glyph-rule list: the standard rules with the cancellation stroke.
+void ApplyVarnickGlyphRules(lesson::Program& p);
+
 }  // namespace varnick

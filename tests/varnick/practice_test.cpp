@@ -135,7 +135,7 @@ TEST(ExpressionValueSolution, WorkedPassLineByLine) {
   Expected e;
   e.Erase(40, 30, 600, 1300)
       .Text(40, 30, 3, "練習")
-      .More(0, " x=2,y=-3のとき、")
+      .Text(108, 30, 0, " x=2,y=-3のとき、")
       .Text(80, 80, 0, "次の式の値を求めなさい。")
       .Text(72, 140, 3, "3(2x-4y)+2(-x+5y)")
       .Key()
