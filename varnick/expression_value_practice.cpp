@@ -7,26 +7,27 @@
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
 #include "platform/text_ops.h"
-#include "varnick/erase_box.h"
 #include "varnick/expression_value.h"
 
 namespace varnick {
 
-namespace {
+using lesson::AtColumn;
+using lesson::AtMargin;
+using lesson::Below;
+using lesson::kAtOnce;
+using lesson::kKeyFirst;
 
-// A whole number from k to k + n - 1.
-float DrawWhole(lesson::Program& p, float n, float k) {
-  return platform::PnFInt(p.rt.PaRnd() * n) + k;
-}
+namespace {
 
 // A coin from 0 to n - 1, kept in RandomPick.
 void DrawCoin(lesson::Program& p, float n) {
   p.layout.RandomPick = platform::PnFInt(p.rt.PaRnd() * n);
 }
 
-// A whole number from k to k + n - 1, made negative when a two-sided coin shows 0.
-float DrawSigned(lesson::Program& p, float n, float k) {
-  const float magnitude = DrawWhole(p, n, k);
+// A whole number from `first` to first + count - 1, made negative when a two-sided coin
+// shows 0.
+float DrawSigned(lesson::Program& p, float first, float count) {
+  const float magnitude = lesson::PickRandomWhole(p, first, count);
   DrawCoin(p, 2);
   return p.layout.RandomPick == 0 ? -magnitude : magnitude;
 }
@@ -54,28 +55,24 @@ std::string BracketedIfMinus(lesson::Program& p, const std::string& text) {
   return p.text.WorkText;
 }
 
-void NextLine(lesson::Program& p, const std::string& text, float dx, float step, float colour) {
-  lesson::DrawLessonText(p, text, colour, p.layout.MarginX + dx, p.layout.LineY + step);
-}
-
 }  // namespace
 
 void GenerateExpressionValueProblem(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
   // a is never +1: a drawn 1 is always -1.
-  float a = DrawWhole(p, 5, 1);
+  float a = lesson::PickRandomWhole(p, 1, 5);
   DrawCoin(p, 2);
   if (p.layout.RandomPick == 0 || a == 1) a = -a;
   w.AuxValues(1) = a;
-  w.TermValues(2) = DrawSigned(p, 7, 1);
-  w.TermValues(3) = DrawSigned(p, 5, 2);
+  w.TermValues(2) = DrawSigned(p, 1, 7);
+  w.TermValues(3) = DrawSigned(p, 2, 5);
   // d is negative two times in three.
-  float d = DrawWhole(p, 5, 1);
+  float d = lesson::PickRandomWhole(p, 1, 5);
   DrawCoin(p, 3);
   if (p.layout.RandomPick != 2) d = -d;
   w.AuxValues(4) = d;
-  w.TermValues(5) = DrawSigned(p, 7, 1);
-  w.TermValues(6) = DrawSigned(p, 5, 2);
+  w.TermValues(5) = DrawSigned(p, 1, 7);
+  w.TermValues(6) = DrawSigned(p, 2, 5);
 
   w.TermValues(7) = w.AuxValues(1) * w.TermValues(2);
   w.TermValues(8) = w.AuxValues(1) * w.TermValues(3);
@@ -84,8 +81,8 @@ void GenerateExpressionValueProblem(lesson::Program& p) {
   w.TermValues(11) = w.TermValues(7) + w.TermValues(9);
   w.TermValues(12) = w.TermValues(8) + w.TermValues(10);
 
-  w.AuxValues(5) = DrawSigned(p, 5, 1);
-  const float y = DrawSigned(p, 5, 1);
+  w.AuxValues(5) = DrawSigned(p, 1, 5);
+  const float y = DrawSigned(p, 1, 5);
   // x and y always differ: a y equal to x becomes x + 1 (so y may be 0 or 6).
   w.AuxValues(6) = y == w.AuxValues(5) ? w.AuxValues(5) + 1 : y;
 }
@@ -109,62 +106,59 @@ void ShowExpressionValueSolution(lesson::Program& p) {
   for (float index : {2.f, 5.f, 7.f, 11.f}) w.TermTexts(index) = LeadingForm(p, w.TermTexts(index));
 
   // The collected expression: a term with a coefficient of 0 is left out, and the y term
-  // then leads the line.
-  std::string x_term, y_term, x_factor, y_factor;
-  if (x_coefficient != 0) {
-    x_term = w.TermTexts(11) + "x";
-    x_factor = w.TermTexts(11) + (x_coefficient == 1 || x_coefficient == -1 ? "" : "*");
-  }
+  // then leads the line. A coefficient of 1 or -1 multiplies its value without a sign.
+  std::string x_coefficient_text, y_coefficient_text;
+  if (x_coefficient != 0) x_coefficient_text = w.TermTexts(11);
   if (y_coefficient != 0) {
-    const std::string y_text = x_coefficient == 0 ? LeadingForm(p, w.TermTexts(12)) : w.TermTexts(12);
-    y_term = y_text + "y";
-    y_factor = y_text + (y_coefficient == 1 || y_coefficient == -1 ? "" : "*");
+    y_coefficient_text = x_coefficient == 0 ? LeadingForm(p, w.TermTexts(12)) : w.TermTexts(12);
   }
+  const auto times = [](float coefficient) {
+    return coefficient == 1 || coefficient == -1 ? "" : "*";
+  };
   // The y product stands where the y term does; a y of 0 gives a product written "+0".
   std::string y_product;
-  if (y_coefficient != 0) {
-    y_product = w.AuxValues(8) >= 0 ? "+" + w.AuxTexts(8) : w.AuxTexts(8);
-  }
+  if (y_coefficient != 0) y_product = w.AuxValues(8) >= 0 ? "+" + w.AuxTexts(8) : w.AuxTexts(8);
 
-  EraseBox(p, w.SavedX(31), w.SavedY(31), 600, 1300);
+  lesson::EraseFrom(p, w.SavedX(31), w.SavedY(31), 600, 1300);
   p.layout.MarginX = w.SavedX(31);
   p.layout.LineY = w.SavedY(31);
-  lesson::DrawLessonText(p, "練習", 3, p.layout.ColumnX, p.layout.LineY);
-  lesson::ContinueLessonText(p, " x=" + w.AuxTexts(5) + ",y=" + w.AuxTexts(6) + "のとき、", 0);
-  NextLine(p, "次の式の値を求めなさい。", 40, 50, 0);
-  NextLine(p,
-           w.AuxTexts(1) + "(" + w.TermTexts(2) + "x" + w.TermTexts(3) + "y)" + w.AuxTexts(4) +
-               "(" + w.TermTexts(5) + "x" + w.TermTexts(6) + "y)",
-           32, 60, 3);
-  lesson::WaitForKey(p);
-  NextLine(p,
-           "=" + w.TermTexts(7) + "x" + w.TermTexts(8) + "y" + w.TermTexts(9) + "x" +
-               w.TermTexts(10) + "y",
-           0, 60, 0);
-  lesson::WaitForKey(p);
-  NextLine(p,
-           "=" + w.TermTexts(7) + "x" + w.TermTexts(9) + "x" + w.TermTexts(8) + "y" +
-               w.TermTexts(10) + "y",
-           0, 60, 0);
-  lesson::WaitForKey(p);
-  NextLine(p, "=" + x_term + y_term, 0, 60, 0);
-  lesson::WaitForKey(p);
-  NextLine(p, "x=" + w.AuxTexts(5) + ",y=" + w.AuxTexts(6) + " を代入して", 40, 50, 3);
+  lesson::ShowSteps(p, {
+      {kAtOnce, "練習", 3, AtColumn(), Below(0)},
+      {kAtOnce, " x=" + w.AuxTexts(5) + ",y=" + w.AuxTexts(6) + "のとき、", 0},
+      {kAtOnce, "次の式の値を求めなさい。", 0, AtMargin(40), Below(50)},
+      {kAtOnce,
+       w.AuxTexts(1) + "(" + w.TermTexts(2) + "x" + w.TermTexts(3) + "y)" + w.AuxTexts(4) + "(" +
+           w.TermTexts(5) + "x" + w.TermTexts(6) + "y)",
+       3, AtMargin(32), Below(60)},
+      {kKeyFirst,
+       "=" + w.TermTexts(7) + "x" + w.TermTexts(8) + "y" + w.TermTexts(9) + "x" + w.TermTexts(10) + "y",
+       0, AtMargin(), Below(60)},
+      {kKeyFirst,
+       "=" + w.TermTexts(7) + "x" + w.TermTexts(9) + "x" + w.TermTexts(8) + "y" + w.TermTexts(10) + "y",
+       0, AtMargin(), Below(60)},
+      {kKeyFirst,
+       "=" + (x_coefficient != 0 ? x_coefficient_text + "x" : "") +
+           (y_coefficient != 0 ? y_coefficient_text + "y" : ""),
+       0, AtMargin(), Below(60)},
+      {kKeyFirst, "x=" + w.AuxTexts(5) + ",y=" + w.AuxTexts(6) + " を代入して", 3, AtMargin(40),
+       Below(50)},
+  });
   lesson::WaitForKey(p);
   // Negative values are substituted in brackets.
   if (w.AuxValues(5) < 0) w.AuxTexts(5) = BracketedIfMinus(p, w.AuxTexts(5));
   if (w.AuxValues(6) < 0) w.AuxTexts(6) = BracketedIfMinus(p, w.AuxTexts(6));
-  NextLine(p, "=" + x_factor + (x_coefficient != 0 ? w.AuxTexts(5) : "") + y_factor +
-                  (y_coefficient != 0 ? w.AuxTexts(6) : ""),
-           0, 60, 0);
-  lesson::WaitForKey(p);
-  NextLine(p, "=" + w.AuxTexts(7) + y_product, 0, 60, 0);
-  lesson::WaitForKey(p);
-  lesson::ContinueLessonText(p, "=" + w.AuxTexts(9), 5);
+  lesson::ShowSteps(p, {
+      {kAtOnce,
+       "=" + (x_coefficient != 0 ? x_coefficient_text + times(x_coefficient) + w.AuxTexts(5) : "") +
+           (y_coefficient != 0 ? y_coefficient_text + times(y_coefficient) + w.AuxTexts(6) : ""),
+       0, AtMargin(), Below(60)},
+      {kKeyFirst, "=" + w.AuxTexts(7) + y_product, 0, AtMargin(), Below(60)},
+      {kKeyFirst, "=" + w.AuxTexts(9), 5},
+  });
 }
 
 lesson::Jump RunExpressionValuePractice(lesson::Program& p) {
-  EraseBox(p, 0, 0, 1320, 1300);
+  lesson::EraseFrom(p, 0, 0, 1320, 1300);
   DrawValueRulesPanel(p);
   lesson::WaitForKey(p);
   // The work area lies left of the rules panel, which stays for the whole practice.

@@ -7,10 +7,14 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
-#include "varnick/erase_box.h"
 #include "varnick/expression_value.h"
 
 namespace varnick {
+
+using lesson::AtMargin;
+using lesson::Below;
+using lesson::kAtOnce;
+using lesson::kKeyFirst;
 
 namespace {
 
@@ -55,31 +59,21 @@ void DrawValueTermsPanel(lesson::Program& p, NoteColumn& notes) {
 // the notes) and draws the heading, the question and the expression.
 void StartReview(lesson::Program& p, float erase_width, const char* heading,
                  const char* expression) {
-  EraseBox(p, 0, 0, erase_width, 1300);
+  lesson::EraseFrom(p, 0, 0, erase_width, 1300);
   p.layout.MarginX = 48;
   p.layout.LineY = 27;
-  lesson::DrawLessonText(p, heading, 3, p.layout.MarginX, p.layout.LineY);
-  lesson::DrawLessonText(p, "次の式の値を求めなさい。", 3, p.layout.MarginX, p.layout.LineY + 50);
-  lesson::DrawLessonText(p, expression, 0, p.layout.MarginX + 44, p.layout.LineY + 60);
-}
-
-// After a key, the line "<values>　を代入して" under the expression.
-void SubstituteLine(lesson::Program& p, const char* text) {
-  lesson::WaitForKey(p);
-  lesson::DrawLessonText(p, text, 0, p.layout.MarginX + 44, p.layout.LineY + 60);
-}
-
-// After a key, the next line of the working.
-void WorkingLine(lesson::Program& p, const char* text, float colour = 0) {
-  lesson::WaitForKey(p);
-  lesson::DrawLessonText(p, text, colour, p.layout.MarginX, p.layout.LineY + 60);
+  lesson::ShowSteps(p, {
+      {kAtOnce, heading, 3, AtMargin(), Below(0)},
+      {kAtOnce, "次の式の値を求めなさい。", 3, AtMargin(), Below(50)},
+      {kAtOnce, expression, 0, AtMargin(44), Below(60)},
+  });
 }
 
 // After a key, the wrong form on the current line is erased and the right one drawn at the
 // same corner.
 void CorrectLine(lesson::Program& p, float erase_width, const char* text) {
   lesson::WaitForKey(p);
-  EraseBox(p, p.layout.MarginX, p.layout.LineY, erase_width, 52);
+  lesson::EraseFrom(p, p.layout.MarginX, p.layout.LineY, erase_width, 52);
   lesson::DrawLessonText(p, text, 0, p.layout.MarginX, p.layout.LineY);
 }
 
@@ -91,11 +85,15 @@ lesson::Jump ShowExpressionValueReview(lesson::Program& p) {
   StartReview(p, 1320, "復習1　x=2のとき、", "6-4x");
   lesson::WaitForKey(p);
   DrawValueTermsPanel(p, notes);
-  SubstituteLine(p, "x=2　を代入して");
-  WorkingLine(p, "=6-42");
+  lesson::ShowSteps(p, {
+      {kKeyFirst, "x=2　を代入して", 0, AtMargin(44), Below(60)},
+      {kKeyFirst, "=6-42", 0, AtMargin(), Below(60)},
+  });
   CorrectLine(p, 220, "=6-4*2 ");
-  WorkingLine(p, "=6-8");
-  WorkingLine(p, "=-2", 5);
+  lesson::ShowSteps(p, {
+      {kKeyFirst, "=6-8", 0, AtMargin(), Below(60)},
+      {kKeyFirst, "=-2", 5, AtMargin(), Below(60)},
+  });
   lesson::WaitForKey(p);
   DrawNote(p, notes, "<式の値の求め方>", 5, notes.NoteX, notes.NoteY + 90);
   DrawNote(p, notes, "① 代入するときは、", 0, notes.NoteX, notes.NoteY + 50);
@@ -103,21 +101,27 @@ lesson::Jump ShowExpressionValueReview(lesson::Program& p) {
 
   lesson::WaitForKey(p);
   StartReview(p, 560, "復習2　x=-2のとき、", "6-4x");
-  SubstituteLine(p, "x=-2　を代入して");
-  WorkingLine(p, "=6-4*-2 ");
+  lesson::ShowSteps(p, {
+      {kKeyFirst, "x=-2　を代入して", 0, AtMargin(44), Below(60)},
+      {kKeyFirst, "=6-4*-2 ", 0, AtMargin(), Below(60)},
+  });
   CorrectLine(p, 352, "=6-4*(-2) ");
-  WorkingLine(p, "=6+8");
-  WorkingLine(p, "=14", 5);
+  lesson::ShowSteps(p, {
+      {kKeyFirst, "=6+8", 0, AtMargin(), Below(60)},
+      {kKeyFirst, "=14", 5, AtMargin(), Below(60)},
+  });
   lesson::WaitForKey(p);
   DrawNote(p, notes, "② 負の数を代入するときは、", 0, notes.NoteX, notes.NoteY + 50);
   DrawNote(p, notes, "（　）をつける", 3, notes.NoteX + 50, notes.NoteY + 50);
 
   lesson::WaitForKey(p);
   StartReview(p, 560, "復習3　x=5,y=-4 のとき、", "3x+2y");
-  SubstituteLine(p, "x=5,y=-4　を代入して");
-  WorkingLine(p, "=3*5+2*(-4) ");
-  WorkingLine(p, "=15-8");
-  WorkingLine(p, "=7", 5);
+  lesson::ShowSteps(p, {
+      {kKeyFirst, "x=5,y=-4　を代入して", 0, AtMargin(44), Below(60)},
+      {kKeyFirst, "=3*5+2*(-4) ", 0, AtMargin(), Below(60)},
+      {kKeyFirst, "=15-8", 0, AtMargin(), Below(60)},
+      {kKeyFirst, "=7", 5, AtMargin(), Below(60)},
+  });
   lesson::WaitForKey(p);
   DrawNote(p, notes, "③ 2文字以上に代入する場合もある", 0, notes.NoteX, notes.NoteY + 50);
   return {ShowExpressionValueMenu};

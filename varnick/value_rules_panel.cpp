@@ -6,20 +6,26 @@
 
 namespace varnick {
 
+using lesson::AtMargin;
+using lesson::Below;
+using lesson::kAtOnce;
+
 void DrawValueRulesPanel(lesson::Program& p) {
   p.layout.MarginX = 680;
   p.layout.LineY = 30;
-  lesson::DrawLessonText(p, "<式の値の求め方>", 5, p.layout.MarginX + 80, p.layout.LineY);
-  lesson::DrawLessonText(p, "①", 7, p.layout.MarginX, p.layout.LineY + 50);
-  lesson::ContinueLessonText(p, "式を簡単にしてから代入する", 3);
-  lesson::DrawLessonText(p, "②", 7, p.layout.MarginX, p.layout.LineY + 50);
-  lesson::ContinueLessonText(p, "代入するときは、", 0);
-  lesson::DrawLessonText(p, "文字式の表し方に戻る", 3, p.layout.MarginX + 60, p.layout.LineY + 50);
-  lesson::DrawLessonText(p, "③", 7, p.layout.MarginX, p.layout.LineY + 50);
-  lesson::ContinueLessonText(p, "負の数を代入するときは、", 0);
-  lesson::DrawLessonText(p, "（　）をつける", 3, p.layout.MarginX + 60, p.layout.LineY + 50);
-  lesson::DrawLessonText(p, "④", 7, p.layout.MarginX, p.layout.LineY + 50);
-  lesson::ContinueLessonText(p, "2文字以上に代入する場合もある", 0);
+  lesson::ShowSteps(p, {
+      {kAtOnce, "<式の値の求め方>", 5, AtMargin(80), Below(0)},
+      {kAtOnce, "①", 7, AtMargin(), Below(50)},
+      {kAtOnce, "式を簡単にしてから代入する", 3},
+      {kAtOnce, "②", 7, AtMargin(), Below(50)},
+      {kAtOnce, "代入するときは、", 0},
+      {kAtOnce, "文字式の表し方に戻る", 3, AtMargin(60), Below(50)},
+      {kAtOnce, "③", 7, AtMargin(), Below(50)},
+      {kAtOnce, "負の数を代入するときは、", 0},
+      {kAtOnce, "（　）をつける", 3, AtMargin(60), Below(50)},
+      {kAtOnce, "④", 7, AtMargin(), Below(50)},
+      {kAtOnce, "2文字以上に代入する場合もある", 0},
+  });
 }
 
 }  // namespace varnick
