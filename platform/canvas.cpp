@@ -22,6 +22,26 @@ void PixelRect::Add(const PixelRect& other) {
   h = y2 - y;
 }
 
+namespace {
+
+// How one unit of magnification scales a face's em box. The gothic face fills its cells as
+// they are (a full-width glyph at size 16 is 16 units wide and high). The Western faces are
+// proportional and serve single italic letters and the script l, whose cells the lessons
+// place with their own offsets and advances: narrower per unit of magnification keeps
+// them within their advances, and the italic letters stand taller so that they sit on the
+// same line as the gothic digits beside them.
+struct GlyphCell {
+  double width, height;
+};
+
+GlyphCell CellOf(std::string_view face) {
+  if (face == "Times New Roman") return {0.6, 1.3};
+  if (face == "MT Extra") return {0.5, 1.0};
+  return {1.0, 1.0};
+}
+
+}  // namespace
+
 std::pair<std::string, std::string> ResolveFont(std::string_view face, std::string_view text) {
   if (face == "ｺﾞｼｯｸ" || face == "ゴシック") return {"IPAGothic", std::string(text)};
   if (face == "Times New Roman") return {"Liberation Serif", std::string(text)};
@@ -210,7 +230,8 @@ void Canvas::Text(std::string_view text, double x, double y, double mag_x, doubl
   const double total = extents.ascent + extents.descent;
   const double baseline = total > 0 ? size * extents.ascent / total : size * 0.88;
   cairo_translate(cr_, x, y);
-  cairo_scale(cr_, mag_x, mag_y);
+  const GlyphCell cell = CellOf(font.face);
+  cairo_scale(cr_, mag_x * cell.width, mag_y * cell.height);
   cairo_move_to(cr_, 0, baseline);
   SetColour(colour);
   cairo_text_extents_t ink;
