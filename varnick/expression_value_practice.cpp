@@ -6,7 +6,6 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
-#include "platform/text_ops.h"
 #include "varnick/expression_value.h"
 
 namespace varnick {
@@ -21,7 +20,7 @@ namespace {
 
 // A coin from 0 to n - 1, kept in RandomPick.
 void DrawCoin(lesson::Program& p, float n) {
-  p.layout.RandomPick = platform::PnFInt(p.rt.PaRnd() * n);
+  p.layout.RandomPick = lesson::PickRandomWhole(p, 0, n);
 }
 
 // A whole number from `first` to first + count - 1, made negative when a two-sided coin

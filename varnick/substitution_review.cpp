@@ -2,8 +2,6 @@
 // part of the screen, one line per key, while a note column on the right collects the
 // chapter's terms and the rules each problem teaches. Reviews 1 and 2 first show the
 // substitution written the wrong way, then erase it and write it correctly in its place.
-#include <string>
-
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
