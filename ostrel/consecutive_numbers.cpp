@@ -2,13 +2,16 @@
 // letters m and n: each form derived from a chosen starting number, one line per key press.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
-#include "ostrel/lesson_steps.h"
 #include "ostrel/ostrel.h"
 
 namespace ostrel {
 
 namespace {
 
+using lesson::AtMargin;
+using lesson::Below;
+using lesson::kAtOnce;
+using lesson::kKeyFirst;
 using lesson::Program;
 
 constexpr const char* kQuestion = "問4　次の数を 整数 m,n を使って表しなさい。";
@@ -17,13 +20,7 @@ constexpr const char* kQuestion = "問4　次の数を 整数 m,n を使って�
 void StartScreen(Program& p) {
   p.layout.MarginX = 44;
   p.layout.LineY = 30;
-  NextLine(p, kQuestion, 0, 0);
-}
-
-// A line drawn after a key press, `indent` right of MarginX and `step` below the last one.
-void LineAfterKey(Program& p, float indent, float step, std::initializer_list<Piece> pieces) {
-  lesson::WaitForKey(p);
-  DrawPieces(p, p.layout.MarginX + indent, p.layout.LineY + step, pieces);
+  lesson::ShowSteps(p, {{kAtOnce, kQuestion, 0, AtMargin(), Below(0)}});
 }
 
 // The texts of the even-number and odd-number screens, which share their layout.
@@ -58,17 +55,27 @@ constexpr PairScreen kOddScreen{
 };
 
 void ShowPairScreen(Program& p, const PairScreen& s) {
-  EraseBox(p, 0, 0, 1320, 1300);
+  lesson::EraseFrom(p, 0, 0, 1320, 1300);
   StartScreen(p);
-  LineAfterKey(p, 0, 60, {{s.consecutive_question, 3}});
-  LineAfterKey(p, 88, 60, {{s.smaller_first, 0}, {s.smaller_form, 5}, {"とすると、", 0}});
-  LineAfterKey(p, 132, 60, {{s.larger_then, 0}, {"2大きいから", 3}, {s.larger_form, 5}});
-  LineAfterKey(p, 88, 60, {{s.larger_first, 0}, {s.smaller_form, 5}, {"とすると、", 0}});
-  LineAfterKey(p, 132, 60,
-               {{s.smaller_then, 0}, {"2小さいから", 3}, {s.smaller_then_form, 5}});
-  LineAfterKey(p, 88, 60, {{"③他にも、", 0}, {s.other_forms, 9}});
-  LineAfterKey(p, 0, 90, {{s.any_two_question, 3}});
-  LineAfterKey(p, 132, 60, {{s.any_two_forms, 5}});
+  lesson::ShowSteps(p, {
+      {kKeyFirst, s.consecutive_question, 3, AtMargin(), Below(60)},
+      {kKeyFirst, s.smaller_first, 0, AtMargin(88), Below(60)},
+      {kAtOnce, s.smaller_form, 5},
+      {kAtOnce, "とすると、", 0},
+      {kKeyFirst, s.larger_then, 0, AtMargin(132), Below(60)},
+      {kAtOnce, "2大きいから", 3},
+      {kAtOnce, s.larger_form, 5},
+      {kKeyFirst, s.larger_first, 0, AtMargin(88), Below(60)},
+      {kAtOnce, s.smaller_form, 5},
+      {kAtOnce, "とすると、", 0},
+      {kKeyFirst, s.smaller_then, 0, AtMargin(132), Below(60)},
+      {kAtOnce, "2小さいから", 3},
+      {kAtOnce, s.smaller_then_form, 5},
+      {kKeyFirst, "③他にも、", 0, AtMargin(88), Below(60)},
+      {kAtOnce, s.other_forms, 9},
+      {kKeyFirst, s.any_two_question, 3, AtMargin(), Below(90)},
+      {kKeyFirst, s.any_two_forms, 5, AtMargin(132), Below(60)},
+  });
 }
 
 }  // namespace
@@ -76,15 +83,29 @@ void ShowPairScreen(Program& p, const PairScreen& s) {
 lesson::Jump ShowConsecutiveNumbers(Program& p) {
   lesson::EraseScreen(p);
   StartScreen(p);
-  LineAfterKey(p, 0, 60, {{"(1) 2,3,4のように、3つの続いた整数", 3}});
-  LineAfterKey(p, 88, 60, {{"①一番小さい整数を", 0}, {"n", 5}, {"とすると、", 0}});
-  LineAfterKey(p, 132, 60, {{"中央の整数は", 0}, {"1大きいから", 3}, {"n+1", 5}});
-  LineAfterKey(p, 132, 60, {{"一番大きい整数は", 0}, {"2大きいから", 3}, {"n+2", 5}});
-  LineAfterKey(p, 132, 60, {{"n,n+1,n+2", 5}});
-  LineAfterKey(p, 88, 60, {{"②中央の整数を", 0}, {"n", 5}, {"とすると、", 0}});
-  LineAfterKey(p, 132, 60, {{"一番小さい整数は", 0}, {"1小さいから", 3}, {"n-1", 5}});
-  LineAfterKey(p, 132, 60, {{"一番大きい整数は", 0}, {"1大きいから", 3}, {"n+1", 5}});
-  LineAfterKey(p, 132, 60, {{"n-1,n,n+1", 5}});
+  lesson::ShowSteps(p, {
+      {kKeyFirst, "(1) 2,3,4のように、3つの続いた整数", 3, AtMargin(), Below(60)},
+      {kKeyFirst, "①一番小さい整数を", 0, AtMargin(88), Below(60)},
+      {kAtOnce, "n", 5},
+      {kAtOnce, "とすると、", 0},
+      {kKeyFirst, "中央の整数は", 0, AtMargin(132), Below(60)},
+      {kAtOnce, "1大きいから", 3},
+      {kAtOnce, "n+1", 5},
+      {kKeyFirst, "一番大きい整数は", 0, AtMargin(132), Below(60)},
+      {kAtOnce, "2大きいから", 3},
+      {kAtOnce, "n+2", 5},
+      {kKeyFirst, "n,n+1,n+2", 5, AtMargin(132), Below(60)},
+      {kKeyFirst, "②中央の整数を", 0, AtMargin(88), Below(60)},
+      {kAtOnce, "n", 5},
+      {kAtOnce, "とすると、", 0},
+      {kKeyFirst, "一番小さい整数は", 0, AtMargin(132), Below(60)},
+      {kAtOnce, "1小さいから", 3},
+      {kAtOnce, "n-1", 5},
+      {kKeyFirst, "一番大きい整数は", 0, AtMargin(132), Below(60)},
+      {kAtOnce, "1大きいから", 3},
+      {kAtOnce, "n+1", 5},
+      {kKeyFirst, "n-1,n,n+1", 5, AtMargin(132), Below(60)},
+  });
   // Two separate key presses before the next screen.
   lesson::WaitForKey(p);
   lesson::WaitForKey(p);

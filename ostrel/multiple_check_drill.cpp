@@ -3,7 +3,6 @@
 // letters are not. The answers come one per key press; a new sheet until 1 is entered.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
-#include "ostrel/lesson_steps.h"
 #include "ostrel/ostrel.h"
 #include "platform/text_ops.h"
 
@@ -11,6 +10,11 @@ namespace ostrel {
 
 namespace {
 
+using lesson::AfterText;
+using lesson::AtColumn;
+using lesson::AtMargin;
+using lesson::Below;
+using lesson::kAtOnce;
 using lesson::Program;
 
 struct LetterPair {
@@ -26,12 +30,12 @@ constexpr LetterPair kLetterPairs[] = {
 // Draws the values of one sheet: the letter pair p, the divisor d and the offsets o1, o2.
 void DrawSheetValues(Program& p) {
   lesson::LessonWork& w = p.work;
-  w.TermValues(1) = RandomWhole(p, 1, 6);
-  w.TermValues(5) = RandomWhole(p, 3, 9);
+  w.TermValues(1) = lesson::PickRandomWhole(p, 1, 6);
+  w.TermValues(5) = lesson::PickRandomWhole(p, 3, 9);
   // Both offsets from 1 to d - 1, drawn independently; d is at least 3. (Taken as
   // INT(RND * (d - 1) + 1), a fraction just below 1 would give d itself for d = 3, 5 and 9.)
-  w.AuxValues(1) = RandomWhole(p, 1, w.TermValues(5) - 1);
-  w.AuxValues(2) = RandomWhole(p, 1, w.TermValues(5) - 1);
+  w.AuxValues(1) = lesson::PickRandomWhole(p, 1, w.TermValues(5) - 1);
+  w.AuxValues(2) = lesson::PickRandomWhole(p, 1, w.TermValues(5) - 1);
   lesson::FormatNumberArrays(p);
   const LetterPair& pair = kLetterPairs[platform::RoundToInt(w.TermValues(1)) - 1];
   w.TermTexts(1) = pair.first;
@@ -46,8 +50,11 @@ struct Item {
 };
 
 void DrawItem(Program& p, float k, float step, const Item& item) {
-  DrawPieces(p, p.layout.MarginX, p.layout.LineY + step,
-             {{item.prefix, 0}, {item.expression, item.colour}, {"…", 0}});
+  lesson::ShowSteps(p, {
+      {kAtOnce, item.prefix, 0, AtMargin(), Below(step)},
+      {kAtOnce, item.expression, item.colour},
+      {kAtOnce, "…", 0},
+  });
   p.work.PointX(k) = p.text.TextX;
   p.work.PointY(k) = p.text.TextY;
 }
@@ -81,10 +88,13 @@ lesson::Jump RunMultipleCheckDrill(Program& p) {
     l.ColumnX = 40;
     l.MarginX = l.ColumnX + 27;
     l.LineY = 30;
-    DrawPieces(p, l.ColumnX, l.LineY, {{"  ", 0}, {l1 + "," + l2, 3}});
-    DrawPieces(p, l.LineEndX + 8, l.LineY, {{"を整数とするとき、次の数は", 0}});
-    DrawPieces(p, l.LineEndX + 8, l.LineY, {{d, 3}});
-    DrawPieces(p, l.LineEndX + 8, l.LineY, {{"の倍数ですか。", 0}});
+    lesson::ShowSteps(p, {
+        {kAtOnce, "  ", 0, AtColumn(), Below(0)},
+        {kAtOnce, l1 + "," + l2, 3},
+        {kAtOnce, "を整数とするとき、次の数は", 0, AfterText(8)},
+        {kAtOnce, d, 3, AfterText(8)},
+        {kAtOnce, "の倍数ですか。", 0, AfterText(8)},
+    });
     for (float k = 1; k <= 6; ++k) DrawItem(p, k, 80, items[platform::RoundToInt(k) - 1]);
     // Right column: the two with a stacked fraction stand 90 apart.
     l.ColumnX = 600;

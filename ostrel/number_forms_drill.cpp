@@ -3,7 +3,6 @@
 // digit letters. The answers come one per key press; a new sheet until 1 is entered.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
-#include "ostrel/lesson_steps.h"
 #include "ostrel/ostrel.h"
 #include "platform/text_ops.h"
 
@@ -11,6 +10,12 @@ namespace ostrel {
 
 namespace {
 
+using lesson::AtColumn;
+using lesson::AtMargin;
+using lesson::AtX;
+using lesson::Below;
+using lesson::kAtOnce;
+using lesson::OnLine;
 using lesson::Program;
 
 // Item ② stands on the line of item ①, whatever the width of item ①.
@@ -31,9 +36,9 @@ const char* SheetLetter(float draw) {
 // Draws the values of one sheet: the letter, the multiple base and the digit letters.
 void DrawSheetValues(Program& p) {
   lesson::LessonWork& w = p.work;
-  w.TermValues(1) = RandomWhole(p, 1, 6);
-  w.TermValues(5) = RandomWhole(p, 3, 9);
-  w.AuxValues(1) = RandomWhole(p, 1, 2);
+  w.TermValues(1) = lesson::PickRandomWhole(p, 1, 6);
+  w.TermValues(5) = lesson::PickRandomWhole(p, 3, 9);
+  w.AuxValues(1) = lesson::PickRandomWhole(p, 1, 2);
   lesson::FormatNumberArrays(p);
   w.TermTexts(1) = SheetLetter(w.TermValues(1));
   // The digits of question 2 are a and b or m and n, with even chance.
@@ -55,29 +60,43 @@ void DrawQuestionSheet(Program& p) {
   l.ColumnX = 40;
   l.MarginX = l.ColumnX + 27;
   l.LineY = 30;
-  DrawPieces(p, l.ColumnX, l.LineY,
-             {{"1 ", 0}, {letter, 3}, {"を整数とするとき、次の数を", 0}, {letter, 3},
-              {"を用いた式で表しなさい。", 0}});
-  DrawPieces(p, l.MarginX, l.LineY + 60, {{"① " + base + "の倍数…", 0}});
+  lesson::ShowSteps(p, {
+      {kAtOnce, "1 ", 0, AtColumn(), Below(0)},
+      {kAtOnce, letter, 3},
+      {kAtOnce, "を整数とするとき、次の数を", 0},
+      {kAtOnce, letter, 3},
+      {kAtOnce, "を用いた式で表しなさい。", 0},
+      {kAtOnce, "① " + base + "の倍数…", 0, AtMargin(), Below(60)},
+  });
   KeepAnchor(p, 1);
-  DrawPieces(p, kSecondColumnX, l.LineY, {{"② 偶数…", 0}});
+  lesson::ShowSteps(p, {{kAtOnce, "② 偶数…", 0, AtX(kSecondColumnX), OnLine()}});
   KeepAnchor(p, 2);
-  DrawPieces(p, l.MarginX, l.LineY + 60, {{"③ 奇数…", 0}});
+  lesson::ShowSteps(p, {{kAtOnce, "③ 奇数…", 0, AtMargin(), Below(60)}});
   KeepAnchor(p, 3);
-  DrawPieces(p, l.MarginX, l.LineY + 60,
-             {{"④ ", 0}, {letter, 3}, {"が一番小さい連続する3つの整数…", 0}});
+  lesson::ShowSteps(p, {
+      {kAtOnce, "④ ", 0, AtMargin(), Below(60)},
+      {kAtOnce, letter, 3},
+      {kAtOnce, "が一番小さい連続する3つの整数…", 0},
+  });
   KeepAnchor(p, 4);
-  DrawPieces(p, l.MarginX, l.LineY + 60,
-             {{"⑤ ", 0}, {letter, 3}, {"がまん中の連続する3つの整数…", 0}});
+  lesson::ShowSteps(p, {
+      {kAtOnce, "⑤ ", 0, AtMargin(), Below(60)},
+      {kAtOnce, letter, 3},
+      {kAtOnce, "がまん中の連続する3つの整数…", 0},
+  });
   KeepAnchor(p, 5);
-  DrawPieces(p, l.MarginX, l.LineY + 60, {{"⑥ 連続する2つの偶数…", 0}});
+  lesson::ShowSteps(p, {{kAtOnce, "⑥ 連続する2つの偶数…", 0, AtMargin(), Below(60)}});
   KeepAnchor(p, 6);
-  DrawPieces(p, l.MarginX, l.LineY + 60, {{"⑦ 連続する2つの奇数…", 0}});
+  lesson::ShowSteps(p, {{kAtOnce, "⑦ 連続する2つの奇数…", 0, AtMargin(), Below(60)}});
   KeepAnchor(p, 7);
-  DrawPieces(p, l.ColumnX, l.LineY + 80,
-             {{"2 十の位の数を", 0}, {p.work.AuxTexts(1), 3}, {"、一の位の数を", 0},
-              {p.work.AuxTexts(2), 3}, {"とするとき、", 0}});
-  DrawPieces(p, l.MarginX, l.LineY + 50, {{" 2けたの自然数…", 0}});
+  lesson::ShowSteps(p, {
+      {kAtOnce, "2 十の位の数を", 0, AtColumn(), Below(80)},
+      {kAtOnce, p.work.AuxTexts(1), 3},
+      {kAtOnce, "、一の位の数を", 0},
+      {kAtOnce, p.work.AuxTexts(2), 3},
+      {kAtOnce, "とするとき、", 0},
+      {kAtOnce, " 2けたの自然数…", 0, AtMargin(), Below(50)},
+  });
   KeepAnchor(p, 8);
 }
 
