@@ -1,17 +1,11 @@
 // The answers to the textbook questions that chapters 1 and 2 set: 問1 (terms and
 // coefficients of a polynomial) and 問4 (collecting like terms in four expressions).
 #include "corvane/corvane.h"
+#include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
 
 namespace corvane {
-
-using lesson::AfterText;
-using lesson::AtMargin;
-using lesson::Below;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::OnLine;
 
 namespace {
 

@@ -3,22 +3,11 @@
 #include <array>
 
 #include "corvane/corvane.h"
-#include "corvane/drill_area.h"
+#include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
 
 namespace corvane {
-
-using lesson::AfterText;
-using lesson::AtColumn;
-using lesson::AtMargin;
-using lesson::Below;
-using lesson::DrillRow;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::OnLine;
-using lesson::StepX;
-using lesson::StepY;
 
 namespace {
 
@@ -62,16 +51,12 @@ constexpr std::array<DrillRow, 9> kKindOfExpression{{
 // One drill of the section: a random item of nine under its heading, one key, the answer.
 void RunDegreeDrill(lesson::Program& p, const char* heading, std::span<const DrillRow> table,
                     float area, float item_indent, StepX answer_x, StepY answer_y) {
-  lesson::RunDrill(p, [&] {
-    lesson::StoreDrillTable(p, table);
-    lesson::PickRandomItem(p, 9);
-    EnterDrillArea(p, area, 54);
+  RunTableDrill(p, {table, DrillPick::kRandom, area, 54}, [&] {
     lesson::ShowSteps(p, {
         {kAtOnce, heading, 3, AtColumn(), OnLine()},
         {kAtOnce, ItemText(p), 0, AtMargin(item_indent), Below(60)},
         {kKeyFirst, ThirdText(p), 5, answer_x, answer_y},
     });
-    lesson::AskNextStep(p);
   });
 }
 

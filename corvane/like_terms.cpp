@@ -3,19 +3,11 @@
 #include <array>
 
 #include "corvane/corvane.h"
-#include "corvane/drill_area.h"
+#include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
 
 namespace corvane {
-
-using lesson::AtColumn;
-using lesson::AtMargin;
-using lesson::Below;
-using lesson::DrillRow;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::OnLine;
 
 namespace {
 
@@ -49,17 +41,13 @@ constexpr std::array<DrillRow, 10> kFourOrFiveTerms{{
 // One drill: the items in turn from 1, one key, the labelled answer.
 void RunLikeTermsDrill(lesson::Program& p, const char* heading, std::span<const DrillRow> table,
                        float area) {
-  lesson::RunDrill(p, [&] {
-    lesson::StoreDrillTable(p, table);
-    lesson::PickNextItem(p, 10);
-    EnterDrillArea(p, area, 96);
+  RunTableDrill(p, {table, DrillPick::kInTurn, area, 96}, [&] {
     lesson::ShowSteps(p, {
         {kAtOnce, heading, 3, AtColumn(), OnLine()},
         {kAtOnce, ItemText(p), 0, AtMargin(), Below(50)},
         {kKeyFirst, "同類項…", 3, AtMargin(), Below(50)},
         {kAtOnce, ThirdText(p), 5},
     });
-    lesson::AskNextStep(p);
   });
 }
 

@@ -4,21 +4,12 @@
 #include <array>
 
 #include "corvane/corvane.h"
-#include "corvane/drill_area.h"
+#include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
 #include "platform/text_ops.h"
 
 namespace corvane {
-
-using lesson::AfterText;
-using lesson::AtColumn;
-using lesson::AtMargin;
-using lesson::Below;
-using lesson::DrillRow;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::OnLine;
 
 namespace {
 
@@ -76,17 +67,13 @@ void RunReview(lesson::Program& p) {
 void DrillCollectLikeTerms(lesson::Program& p) {
   const float left = p.work.SavedX(2);
   KeepDrillArea(p, 1, left, 30, left + 680, 30 + 240);
-  lesson::RunDrill(p, [&] {
-    lesson::StoreDrillTable(p, kCollectLikeTerms);
-    lesson::PickNextItem(p, 10);
-    EnterDrillArea(p, 1, 60);
+  RunTableDrill(p, {kCollectLikeTerms, DrillPick::kInTurn, 1, 60}, [&] {
     lesson::ShowSteps(p, {
         {kAtOnce, "課3　同類項をまとめて、簡単にしなさい。", 3, AtColumn(), OnLine()},
         {kAtOnce, ItemText(p), 0, AtMargin(40), Below(55)},
         {kKeyFirst, "=" + SecondText(p), 0, AtMargin(), Below(55)},
         {kKeyFirst, "=" + ThirdText(p), 5, AtMargin(), Below(55)},
     });
-    lesson::AskNextStep(p);
   });
 }
 
@@ -126,7 +113,7 @@ lesson::Jump RunLikeTermsReviewDrill(lesson::Program& p) {
   RunReview(p);
   DrillCollectLikeTerms(p);
   lesson::WaitForKey(p);
-  lesson::ShowSteps(p, {{kAtOnce, "教科書P15 問4　をしなさい。", 0, lesson::AtX(44), lesson::AtY(570)}});
+  lesson::ShowSteps(p, {{kAtOnce, "教科書P15 問4　をしなさい。", 0, AtX(44), AtY(570)}});
   return {ShowLikeTermsMenu};
 }
 

@@ -5,17 +5,12 @@
 #include <cmath>
 
 #include "corvane/corvane.h"
+#include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
 
 namespace corvane {
-
-using lesson::AtMargin;
-using lesson::Below;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::OnLine;
 
 namespace {
 

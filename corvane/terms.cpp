@@ -4,21 +4,11 @@
 #include <array>
 
 #include "corvane/corvane.h"
-#include "corvane/drill_area.h"
+#include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
 
 namespace corvane {
-
-using lesson::AfterText;
-using lesson::AtColumn;
-using lesson::AtMargin;
-using lesson::AtY;
-using lesson::Below;
-using lesson::DrillRow;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::OnLine;
 
 namespace {
 
@@ -144,10 +134,7 @@ void DrillMonomialOrPolynomial(lesson::Program& p) {
 
 void DrillTerms(lesson::Program& p) {
   KeepDrillArea(p, 1, 680, 30, 680 + 720, 30 + 250);
-  lesson::RunDrill(p, [&] {
-    lesson::StoreDrillTable(p, kTermsOfPolynomial);
-    lesson::PickRandomItem(p, 10);
-    EnterDrillArea(p, 1, 54);
+  RunTableDrill(p, {kTermsOfPolynomial, DrillPick::kRandom, 1, 54}, [&] {
     lesson::ShowSteps(p, {
         {kAtOnce, "Q3 次の多項式の項をいいなさい。", 3, AtColumn(), OnLine()},
         {kAtOnce, ItemText(p), 0, AtMargin(40), Below(60)},
@@ -155,7 +142,6 @@ void DrillTerms(lesson::Program& p) {
         {kKeyFirst, "項…", 3, AtMargin(), Below(50)},
         {kAtOnce, ThirdText(p), 5, AfterText(10), OnLine()},
     });
-    lesson::AskNextStep(p);
   });
   lesson::ShowSteps(p, {
       {kAtOnce, "項", 5, AtColumn(), Below(60)},
@@ -169,18 +155,15 @@ void DrillCoefficients(lesson::Program& p) {
   KeepDrillArea(p, 1, p.layout.ColumnX, p.layout.LineY + 80, p.layout.ColumnX + 720,
                 p.layout.LineY + 80 + 200);
   float LetterPartItem = 0;
-  lesson::RunDrill(p, [&] {
-    lesson::StoreDrillTable(p, kCoefficients);
+  RunTableDrill(p, {kCoefficients, DrillPick::kInTurn, 1, 54}, [&] {
+    // The letter part is drawn anew on every pass; the coefficient rows come in turn.
     LetterPartItem = lesson::PickRandomWhole(p, 1, 6);
-    lesson::PickNextItem(p, 6);
-    EnterDrillArea(p, 1, 54);
     const std::string& letters = p.work.TermTexts(LetterPartItem);
     lesson::ShowSteps(p, {
         {kAtOnce, "Q4　" + letters + "の係数をいいなさい。", 3, AtColumn(), OnLine()},
         {kAtOnce, SecondText(p) + letters, 0, AtMargin(), Below(70)},
         {kKeyFirst, ThirdText(p), 5, AfterText(64), OnLine()},
     });
-    lesson::AskNextStep(p);
   });
   lesson::ShowSteps(p, {
       {kAtOnce, "係数", 5, AtColumn(-40), Below(60)},

@@ -12,15 +12,6 @@ using testing_support::HasEvent;
 
 namespace {
 
-bool Erased(const lesson::HeadlessSession& session, float x1, float y1, float x2, float y2) {
-  const Fields prefix{"op", "PsLINE", platform::ShortNumber(x1), platform::ShortNumber(y1),
-                      platform::ShortNumber(x2), platform::ShortNumber(y2), "15", "2", "15"};
-  for (const auto& e : EventsOf(session.trace(), "op", "PsLINE")) {
-    if (std::equal(prefix.begin(), prefix.end(), e.begin())) return true;
-  }
-  return false;
-}
-
 // The rows at a place, in order: the texts a drill showed there pass by pass.
 std::vector<std::string> TextsAt(const Screen& rows, const std::string& place) {
   std::vector<std::string> texts;

@@ -23,36 +23,46 @@ int Count(const lesson::HeadlessSession& session, const Fields& event) {
 
 const Fields kGoalHeading{"text", "DrawText", "44", "240", "3", "<めあて>"};
 
+struct Choice {
+  const char* number;
+  const char* shows;  // a text of the screen it leads to; "" when out of range
+};
+
+// Each number typed at the sub-menu either draws the item line again and nothing else, or
+// leads to the screen that shows the given text.
+void ExpectChoices(const std::string& to_chapter, const Fields& item_line,
+                   std::initializer_list<Choice> choices) {
+  for (const Choice& choice : choices) {
+    auto session = RunCorvane(to_chapter + choice.number + "\n");
+    const std::string shows = choice.shows;
+    EXPECT_EQ(Count(*session, item_line), shows.empty() ? 2 : 1) << choice.number;
+    bool drawn = false, shown = false;
+    for (const auto& e : After(Events(session->trace()), item_line)) {
+      if (e.size() > 5 && e[1] == "DrawText") {
+        drawn = true;
+        shown = shown || e[5] == shows;
+      }
+    }
+    if (shows.empty()) {
+      EXPECT_FALSE(drawn) << choice.number;
+    } else {
+      EXPECT_TRUE(shown) << choice.number;
+    }
+  }
+}
+
 }  // namespace
 
 TEST(CorvaneChapter1Menu, ChoiceLeadsToItsItem) {
-  const struct {
-    const char* choice;
-    int item_lines;     // item lines drawn before the run ends
-    const char* shows;  // what the choice leads to: a text of the next screen
-  } cases[] = {
-      {"0", 2, ""},  {"6", 2, ""},   {"5.4", 2, ""}, {"-1", 2, ""}, {"\n", 2, ""},
-      {"4.6", 1, "＜Corvane　メニュー＞"},
-      {"5", 1, "＜Corvane　メニュー＞"},
-      {"1.4", 1, "世界一周道路と赤道の長さの差を考えよう。"},
-      {"4/2", 1, "Q１　次の数量を表す式を書きなさい。"},
-      {"3", 1, "問1 解答"},
-      {"4", 1, "Q5　次の式の次数をいいなさい。"},
-  };
-  for (const auto& c : cases) {
-    const std::string choice = c.choice;
-    auto session = RunCorvane("1\n" + (choice == "\n" ? choice : choice + "\n"));
-    const auto after = After(Events(session->trace()), kChapter1Line);
-    EXPECT_EQ(Count(*session, kChapter1Line), c.item_lines) << c.choice;
-    if (c.item_lines == 2) {
-      // Out of range: nothing but the item line is drawn again.
-      EXPECT_TRUE(EventsOf(session->trace(), "text", "DrawText").size() == 9) << c.choice;
-    } else {
-      bool shown = false;
-      for (const auto& e : after) shown = shown || (e.size() > 5 && e[1] == "DrawText" && e[5] == c.shows);
-      EXPECT_TRUE(shown) << c.choice;
-    }
-  }
+  ExpectChoices("1\n", kChapter1Line, {
+      {"0", ""}, {"6", ""}, {"5.4", ""}, {"-1", ""}, {"", ""},
+      {"4.6", "＜Corvane　メニュー＞"},
+      {"5", "＜Corvane　メニュー＞"},
+      {"1.4", "世界一周道路と赤道の長さの差を考えよう。"},
+      {"4/2", "Q１　次の数量を表す式を書きなさい。"},
+      {"3", "問1 解答"},
+      {"4", "Q5　次の式の次数をいいなさい。"},
+  });
 }
 
 TEST(CorvaneChapter1Menu, OpensOnAnEmptyScreenAndShowsTheGoalAfterTheRoad) {
@@ -81,26 +91,13 @@ TEST(CorvaneChapter2Menu, ShowsTheGoalOnceAndTheItemLineBelowIt) {
 }
 
 TEST(CorvaneChapter2Menu, ItemsLeadToTheirSections) {
-  const struct {
-    const char* choice;
-    int item_lines;
-    const char* shows;  // a text of the screen the choice leads to
-  } cases[] = {
-      {"1", 1, "課1　次の式の同類項をいいなさい。"},
-      {"2", 1, "復習　次の計算をしなさい。"},
-      {"3", 1, "問4 解答"},
-      {"4", 1, "＜Corvane　メニュー＞"},
-      {"3.6", 1, "＜Corvane　メニュー＞"},
-      {"0.6", 2, ""},
-      {"4.6", 2, ""},
-  };
-  for (const auto& c : cases) {
-    auto session = RunCorvane("2\n" + std::string(c.choice) + "\n");
-    EXPECT_EQ(Count(*session, kChapter2Line), c.item_lines) << c.choice;
-    bool shown = false;
-    for (const auto& e : After(Events(session->trace()), kChapter2Line)) {
-      shown = shown || (e.size() > 5 && e[1] == "DrawText" && e[5] == c.shows);
-    }
-    EXPECT_EQ(shown, c.item_lines == 1) << c.choice;
-  }
+  ExpectChoices("2\n", kChapter2Line, {
+      {"1", "課1　次の式の同類項をいいなさい。"},
+      {"2", "復習　次の計算をしなさい。"},
+      {"3", "問4 解答"},
+      {"4", "＜Corvane　メニュー＞"},
+      {"3.6", "＜Corvane　メニュー＞"},
+      {"0.6", ""},
+      {"4.6", ""},
+  });
 }

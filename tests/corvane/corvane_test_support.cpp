@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "lessonlib/formula.h"
 #include "platform/text_ops.h"
 
@@ -123,6 +125,15 @@ int CountRows(const Screen& screen, std::string_view row) {
   int count = 0;
   for (const auto& r : screen) count += r == row ? 1 : 0;
   return count;
+}
+
+bool Erased(const lesson::HeadlessSession& session, float x1, float y1, float x2, float y2) {
+  const Fields prefix{"op", "PsLINE", Number(x1), Number(y1), Number(x2), Number(y2),
+                      "15", "2", "15"};
+  for (const auto& e : testing_support::EventsOf(session.trace(), "op", "PsLINE")) {
+    if (std::equal(prefix.begin(), prefix.end(), e.begin())) return true;
+  }
+  return false;
 }
 
 float Pick(int item, int count) {

@@ -70,6 +70,9 @@ inline const Fields kChapter2Line{"text", "DrawWideText", "16", "666", "0",
                                   "①同類項　②計算　③問4　④終了"};
 inline const Fields kMenuTitle{"text", "DrawText", "264", "30", "15", "＜Corvane　メニュー＞"};
 
+// Whether a box filled with colour 15 was drawn between the two corners.
+bool Erased(const lesson::HeadlessSession& session, float x1, float y1, float x2, float y2);
+
 // A random fraction that picks `item` of `count` (INT(r * count) + 1 = item).
 float Pick(int item, int count);
 

@@ -126,3 +126,17 @@ TEST(CorvaneMainMenu, ComingBackFromAChapterRedrawsTheWholeMenu) {
   EXPECT_TRUE(Starts(back[2], kMenuTitle));
   EXPECT_EQ(Events(session->trace()).back(), (Fields{"end", "program-ended"}));
 }
+
+TEST(CorvaneMainMenu, AFractionOverZeroIsClearedAndNeverAnError) {
+  // At the menu and at a drill's next-step prompt: Enter on 3/0, 3/ or / empties the entry
+  // and the field reads on.
+  for (const char* zero : {"3/0", "3/", "/"}) {
+    auto session = RunCorvane(std::string(zero) + "\n8\n");
+    EXPECT_EQ(MenusDrawn(*session), 1) << zero;
+    EXPECT_EQ(Events(session->trace()).back(), (Fields{"end", "program-ended"})) << zero;
+
+    session = RunCorvane("1\n4\nk" + std::string(zero) + "\n1\n");
+    EXPECT_TRUE(HasEvent(session->trace(), {"text", "DrawText", "40", "150", "5", "単項式の次数"}))
+        << zero;
+  }
+}

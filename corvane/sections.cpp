@@ -1,4 +1,4 @@
-#include "corvane/drill_area.h"
+#include "corvane/sections.h"
 
 #include "lessonlib/chapter_frame.h"
 

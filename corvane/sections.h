@@ -1,0 +1,69 @@
+// What the sections of chapters 1 and 2 are written with: the step-table names, and the drill
+// areas, each of which keeps its two corners in SavedX/SavedY (the top-left at `first`, the
+// bottom-right at first + 1) and is erased before every item.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "lessonlib/chapter_frame.h"
+#include "lessonlib/program.h"
+#include "lessonlib/screen.h"
+
+namespace corvane {
+
+// The step-table names every section is written with.
+using lesson::AfterText;
+using lesson::AtColumn;
+using lesson::AtMargin;
+using lesson::AtX;
+using lesson::AtY;
+using lesson::Below;
+using lesson::DrillRow;
+using lesson::kAtOnce;
+using lesson::kKeyFirst;
+using lesson::OnLine;
+using lesson::StepX;
+using lesson::StepY;
+
+void KeepDrillArea(lesson::Program& p, float first, float left, float top, float right,
+                   float bottom);
+// Erases the area between its kept corners.
+void EraseDrillArea(lesson::Program& p, float first);
+// Moves the layout into the area (ColumnX and LineY at its top-left, MarginX `indent` to the
+// right of ColumnX) and erases it.
+void EnterDrillArea(lesson::Program& p, float first, float indent);
+
+// The drill item's own text and the texts revealed after it.
+const std::string& ItemText(lesson::Program& p);
+const std::string& SecondText(lesson::Program& p);
+const std::string& ThirdText(lesson::Program& p);
+
+// A drill over a constant table in an area with kept corners: every pass stores the table,
+// picks an item (at random, or in turn from 1), moves into the area and erases it, runs
+// `steps` to draw the item and reveal its texts, and asks for the next step.
+enum class DrillPick { kRandom, kInTurn };
+struct TableDrill {
+  std::span<const lesson::DrillRow> table;
+  DrillPick pick;
+  float area;    // index of the area's top-left corner in SavedX/SavedY
+  float indent;  // MarginX from ColumnX
+};
+
+template <typename Steps>
+void RunTableDrill(lesson::Program& p, const TableDrill& drill, Steps&& steps) {
+  const float count = static_cast<float>(drill.table.size());
+  lesson::RunDrill(p, [&] {
+    lesson::StoreDrillTable(p, drill.table);
+    if (drill.pick == DrillPick::kRandom) {
+      lesson::PickRandomItem(p, count);
+    } else {
+      lesson::PickNextItem(p, count);
+    }
+    EnterDrillArea(p, drill.area, drill.indent);
+    steps();
+    lesson::AskNextStep(p);
+  });
+}
+
+}  // namespace corvane
