@@ -23,6 +23,11 @@ constexpr int kFrameMs = 50;
 
 // Starts SDL's video and makes a page as sharp as the display's usable area allows.
 std::unique_ptr<Canvas> MakeWindowCanvas() {
+  // The page is drawn by cairo in memory; the window only shows it, now and then. SDL's
+  // software renderer does that well enough and spares loading a GL driver, which on a
+  // machine without a GPU means a software rasteriser of some 55 MB and a slower start.
+  SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     throw std::runtime_error(std::string("cannot start the display: ") + SDL_GetError());
   }

@@ -11,6 +11,11 @@ mode=$1; shift
 
 work=$(mktemp -d)
 cleanup() {
+  status=$?
+  if [[ $status -ne 0 ]]; then
+    echo "--- program output"; cat "$work/out" 2>/dev/null || true
+    echo "--- Xvfb log"; cat "$work/xvfb.log" 2>/dev/null || true
+  fi
   [[ -n "${app:-}" ]] && kill "$app" 2>/dev/null || true
   [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
   rm -rf "$work"
@@ -21,12 +26,12 @@ trap cleanup EXIT
 exec 5>"$work/display"
 Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
+for _ in $(seq 300); do [[ -s "$work/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
 
 wait_for_window() {
   local title=$1 id=""
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n1 || true)
     [[ -n "$id" ]] && break
     sleep 0.1
