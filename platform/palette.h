@@ -18,17 +18,17 @@ inline constexpr std::array<Rgb, 16> kPalette = {{
     {0x15, 0x65, 0xC0},  // 1  blue
     {0x2E, 0x7D, 0x32},  // 2  green
     {0x00, 0x69, 0x5C},  // 3  headings and questions: deep teal
-    {0x1A, 0x23, 0x7E},  // 4  fill of the any-key box: indigo
+    {0x10, 0x16, 0x4F},  // 4  fill of the any-key box: deep indigo
     {0xC2, 0x18, 0x5B},  // 5  answers and results: crimson pink
     {0x79, 0x55, 0x48},  // 6  brown
     {0xB0, 0x3A, 0x00},  // 7  instructions and textbook prompts: burnt orange
     {0x61, 0x61, 0x61},  // 8  grey
-    {0xFF, 0xF5, 0x9D},  // 9  text of the prompt boxes: pale yellow
+    {0xE0, 0x7A, 0x00},  // 9  text of the prompt boxes, some lesson text: amber
     {0x0B, 0x24, 0x16},  // 10 main-menu panel: chalkboard green
     {0x4D, 0xD0, 0xE1},  // 11 light cyan
-    {0x8E, 0x1B, 0x1B},  // 12 fill of the next-step box: dark red
+    {0x5A, 0x0A, 0x0A},  // 12 fill of the next-step box: maroon
     {0xF0, 0x50, 0x8A},  // 13 main-menu items, prompt-box borders, error message: rose
-    {0xF9, 0xA8, 0x25},  // 14 heavy grid lines: gold
+    {0xB8, 0x86, 0x0B},  // 14 heavy grid lines: dark gold
     {0xFF, 0xFF, 0xFF},  // 15 background
 }};
 
