@@ -48,8 +48,8 @@ void DrawFormulaChars(Program& p);
 // draws it and returns true. The standard list below is exposed rule by rule, so that a
 // program whose list differs slightly builds its own from it:
 //
-//   constexpr auto kRules = SpliceGlyphRules(kStandardGlyphRules, FractionWideCharRule,
-//                                            {CancelStrokeRule, FractionWideCharRule});
+//   const auto kRules = SpliceGlyphRules(kStandardGlyphRules, FractionWideCharRule,
+//                                        {CancelStrokeRule, FractionWideCharRule});
 //   void ApplyMyGlyphRules(Program& p) { ApplyGlyphRuleList(p, kRules); }
 using GlyphRule = bool (*)(Program&);
 
@@ -93,6 +93,14 @@ inline constexpr std::array<GlyphRule, 21> kStandardGlyphRules{
     BlankRule,            FractionWideCharRule, WideCharRule,            FractionCharRule,
     DefaultCharRule,
 };
+
+// A rule the standard list does not hold, for the programs whose worked answers strike out
+// cancelled characters: "ｹ" in a numerator or denominator draws no character but a stroke
+// across its cell in LineColour at the draw width in force, and advances as a digit or
+// letter does there, so that a fraction drawn again at the same place with "ｹ" in some of
+// its cells lays out exactly as before and strikes those cells out. Outside a fraction "ｹ"
+// goes on to the later rules and is drawn as the character.
+bool CancelStrokeRule(Program& p);
 
 // The standard list; a program that draws with it puts this in its ProgramDefinition.
 void ApplyStandardGlyphRules(Program& p);

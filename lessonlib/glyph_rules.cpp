@@ -295,4 +295,12 @@ bool DefaultCharRule(Program& p) {
   return true;
 }
 
+bool CancelStrokeRule(Program& p) {
+  if (p.text.CurrentChar != "ｹ" || p.renderer.FractionMode != 1) return false;
+  const float colour = p.figure.LineColour;
+  p.rt.PsLINE(p.renderer.GlyphX + 4, p.renderer.GlyphY + 4, 28, 20, true, colour, 0, colour);
+  p.renderer.GlyphX += 32;
+  return true;
+}
+
 }  // namespace lesson

@@ -39,24 +39,13 @@ bool LargeScriptLRule(Program& p) {
   return true;
 }
 
-// "ｹ" in a fraction: no character, a stroke across the cell in LineColour at the draw width
-// in effect. It advances as a digit or letter does in a fraction, so a fraction written
-// again with "ｹ" in place of some of its characters lays out exactly as before.
-bool CancelStrokeRule(Program& p) {
-  if (p.text.CurrentChar != "ｹ" || !InFraction(p)) return false;
-  const float colour = p.figure.LineColour;
-  p.rt.PsLINE(p.renderer.GlyphX + 4, p.renderer.GlyphY + 4, 28, 20, true, colour, 0, colour);
-  p.renderer.GlyphX += 32;
-  return true;
-}
-
 // Built when the program starts: the sanitizer build does not take comparisons of function
 // addresses as constant expressions.
 const auto kWithScriptL = lesson::SpliceGlyphRules(
     lesson::kStandardGlyphRules, lesson::ScriptLRule, {FractionScriptLRule, LargeScriptLRule});
 const auto kOstrelGlyphRules =
     lesson::SpliceGlyphRules(kWithScriptL, lesson::FractionWideCharRule,
-                             {CancelStrokeRule, lesson::FractionWideCharRule});
+                             {lesson::CancelStrokeRule, lesson::FractionWideCharRule});
 
 }  // namespace
 

@@ -9,23 +9,12 @@ namespace varnick {
 
 namespace {
 
-// "ｹ" in fraction mode: a stroke across the cell in LineColour at the draw width in force,
-// no character, and the advance of a fraction cell. Outside fraction mode "ｹ" goes on to the
-// rules below and is drawn as the character.
-bool CancelStroke(lesson::Program& p) {
-  if (p.text.CurrentChar != "ｹ" || p.renderer.FractionMode != 1) return false;
-  const float colour = p.figure.LineColour;
-  p.rt.PsLINE(p.renderer.GlyphX + 4, p.renderer.GlyphY + 4, 28, 20, true, colour, 0, colour);
-  p.renderer.GlyphX += 32;
-  return true;
-}
-
 // The stroke stands after the blank rule and before the rule for two-byte characters in a
 // fraction. Built when the program starts: the sanitizer build does not take comparisons of
 // function addresses as constant expressions.
 const auto kVarnickGlyphRules =
     lesson::SpliceGlyphRules(lesson::kStandardGlyphRules, lesson::FractionWideCharRule,
-                             {CancelStroke, lesson::FractionWideCharRule});
+                             {lesson::CancelStrokeRule, lesson::FractionWideCharRule});
 
 }  // namespace
 
