@@ -64,4 +64,47 @@ float FormulaTest::Measure(const std::string& text) {
   return p.values.MeasuredWidth;
 }
 
+void RunGlyphs(lesson::Program& p, const std::string& run, GlyphModes modes) {
+  p.renderer.FractionMode = modes.fraction;
+  p.text.CaretFlag = modes.caret;
+  p.renderer.RaisedFlag = modes.raised;
+  p.renderer.TallParenFlag = modes.tall_paren;
+  p.text.WorkText = run;
+  p.text.TextX = 100;
+  p.text.TextY = 200;
+  p.text.TextColour = 0;
+  lesson::DrawFormulaChars(p);
+}
+
+void ExpectGlyphRules(lesson::HeadlessSession& session, const std::vector<GlyphRuleCase>& cases) {
+  lesson::Program& p = session.program;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string("character \"") + c.ch + "\" fraction mode " +
+                 std::to_string(c.modes.fraction));
+    session.runtime.FE_SETFONTNAME("ｺﾞｼｯｸ");
+    RunGlyphs(p, c.ch, c.modes);
+    const auto glyphs = Glyphs(session.trace());
+    ASSERT_FALSE(glyphs.empty());
+    const Glyph& g = glyphs.back();
+    EXPECT_EQ(g.text, c.drawn);
+    EXPECT_EQ(g.face, c.face);
+    EXPECT_EQ(g.size, c.size);
+    EXPECT_TRUE(g.bold);
+    EXPECT_EQ(g.italic, c.italic);
+    EXPECT_EQ(g.x, 100 + c.dx);
+    EXPECT_EQ(g.y, 200 + c.dy);
+    EXPECT_EQ(g.mag_x, c.mag_x);
+    EXPECT_EQ(g.mag_y, c.mag_y);
+    EXPECT_EQ(p.text.TextX - 100, c.advance);
+    EXPECT_EQ(p.text.CaretFlag, c.after.caret);
+    EXPECT_EQ(p.renderer.RaisedFlag, c.after.raised);
+    EXPECT_EQ(p.renderer.TallParenFlag, c.after.tall_paren);
+    EXPECT_EQ(session.runtime.font().face, "ゴシック");
+    EXPECT_EQ(session.runtime.font().size, 16);
+    EXPECT_FALSE(session.runtime.font().bold);
+    EXPECT_FALSE(session.runtime.font().italic);
+    p.text.CaretFlag = p.renderer.RaisedFlag = p.renderer.TallParenFlag = 0;
+  }
+}
+
 }  // namespace formula_testing

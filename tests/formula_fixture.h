@@ -41,6 +41,32 @@ std::vector<float> GlyphXs(const platform::Trace& trace);
 // DrawText of `text` at (x, y) in colour 0.
 void DrawFormula(lesson::Program& p, const std::string& text, float x = 100, float y = 200);
 
+// The modes a glyph run starts in, and the pending flags it leaves.
+struct GlyphModes {
+  float fraction = 0, caret = 0, raised = 0, tall_paren = 0;
+};
+
+// One glyph run of `run` with its pen at (100, 200) in colour 0, in the given modes.
+void RunGlyphs(lesson::Program& p, const std::string& run, GlyphModes modes = {});
+
+// One row of a glyph-rule table: a character in some modes, and the glyph its rule draws.
+struct GlyphRuleCase {
+  const char* ch;
+  GlyphModes modes;
+  const char* drawn;
+  const char* face;
+  int size;
+  bool italic;
+  float dx, dy;  // offset from the pen
+  int mag_x, mag_y;
+  float advance;
+  GlyphModes after;  // the pending flags left behind (fraction mode unchanged)
+};
+
+// Runs each case on its own and checks the glyph drawn last, the advance and the flags
+// left, and that the run ends in its own face at size 16 with bold and italic off.
+void ExpectGlyphRules(lesson::HeadlessSession& session, const std::vector<GlyphRuleCase>& cases);
+
 class FormulaTest : public ::testing::Test {
  protected:
   // DrawText of `text` at (x, y) in colour 0.

@@ -15,24 +15,12 @@ using namespace formula_testing;
 
 namespace {
 
-struct Modes {
-  float fraction = 0, caret = 0, raised = 0, tall_paren = 0;
-};
+using Modes = GlyphModes;
 
 class OstrelGlyphTest : public ::testing::Test {
  protected:
   // One glyph run of `run` with its pen at (100, 200), in the given modes.
-  void Run(const std::string& run, Modes modes = {}) {
-    p.renderer.FractionMode = modes.fraction;
-    p.text.CaretFlag = modes.caret;
-    p.renderer.RaisedFlag = modes.raised;
-    p.renderer.TallParenFlag = modes.tall_paren;
-    p.text.WorkText = run;
-    p.text.TextX = 100;
-    p.text.TextY = 200;
-    p.text.TextColour = 0;
-    lesson::DrawFormulaChars(p);
-  }
+  void Run(const std::string& run, Modes modes = {}) { RunGlyphs(p, run, modes); }
   float Advance() const { return p.text.TextX - 100; }
   void Draw(const std::string& text, float x, float y) {
     p.text.TextToDraw = text;
@@ -47,18 +35,7 @@ class OstrelGlyphTest : public ::testing::Test {
 };
 
 TEST_F(OstrelGlyphTest, EachCharacterIsDrawnByItsRule) {
-  const struct {
-    const char* ch;
-    Modes modes;
-    const char* drawn;
-    const char* face;
-    int size;
-    bool italic;
-    float dx, dy;
-    int mag_x, mag_y;
-    float advance;
-    Modes after;  // the pending flags left behind
-  } cases[] = {
+  ExpectGlyphRules(session, {
       // The script letter l: its own two rules, with their own sizes and places.
       {"l", {.fraction = 1}, "l", "MT Extra", 38, false, 0, 0, 3, 1, 32, {}},
       {"l", {}, "l", "MT Extra", 56, false, 4, 0, 1, 1, 32, {}},
@@ -92,34 +69,7 @@ TEST_F(OstrelGlyphTest, EachCharacterIsDrawnByItsRule) {
       {"b", {.fraction = 1}, "b", "ゴシック", 16, false, 0, 0, 4, 2, 32, {}},
       {"5", {}, "5", "ゴシック", 16, false, 0, 0, 3, 3, 27, {}},
       {"r", {}, "r", "ゴシック", 16, false, 0, 0, 3, 3, 27, {}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string("character \"") + c.ch + "\" fraction mode " +
-                 std::to_string(c.modes.fraction));
-    session.runtime.FE_SETFONTNAME("ｺﾞｼｯｸ");
-    Run(c.ch, c.modes);
-    const auto glyphs = Glyphs(session.trace());
-    ASSERT_FALSE(glyphs.empty());
-    const Glyph& g = glyphs.back();
-    EXPECT_EQ(g.text, c.drawn);
-    EXPECT_EQ(g.face, c.face);
-    EXPECT_EQ(g.size, c.size);
-    EXPECT_TRUE(g.bold);
-    EXPECT_EQ(g.italic, c.italic);
-    EXPECT_EQ(g.x, 100 + c.dx);
-    EXPECT_EQ(g.y, 200 + c.dy);
-    EXPECT_EQ(g.mag_x, c.mag_x);
-    EXPECT_EQ(g.mag_y, c.mag_y);
-    EXPECT_EQ(Advance(), c.advance);
-    EXPECT_EQ(p.text.CaretFlag, c.after.caret);
-    EXPECT_EQ(p.renderer.RaisedFlag, c.after.raised);
-    EXPECT_EQ(p.renderer.TallParenFlag, c.after.tall_paren);
-    EXPECT_EQ(session.runtime.font().face, "ゴシック");
-    EXPECT_EQ(session.runtime.font().size, 16);
-    EXPECT_FALSE(session.runtime.font().bold);
-    EXPECT_FALSE(session.runtime.font().italic);
-    p.text.CaretFlag = p.renderer.RaisedFlag = p.renderer.TallParenFlag = 0;
-  }
+  });
 }
 
 TEST_F(OstrelGlyphTest, StrokesSignsAndTheCancellationStroke) {
