@@ -11,19 +11,7 @@ corvane=$1 replay=$2 probe=$3
 starts=${STARTS:-7}
 idle_seconds=${IDLE_SECONDS:-5}
 
-work=$(mktemp -d)
-cleanup() {
-  [[ -n "${app:-}" ]] && kill "$app" 2>/dev/null || true
-  [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+source "$(dirname "$0")/../tests/window/xvfb.sh"
 
 # Chapter 1, every section and every key: the road (18 keys), terms (its screens, three drills
 # of one item each), the answers to 問1, degree (three drills of one item each, 問2), back to

@@ -9,25 +9,7 @@
 set -euo pipefail
 mode=$1; shift
 
-work=$(mktemp -d)
-cleanup() {
-  status=$?
-  if [[ $status -ne 0 ]]; then
-    echo "--- program output"; cat "$work/out" 2>/dev/null || true
-    echo "--- Xvfb log"; cat "$work/xvfb.log" 2>/dev/null || true
-  fi
-  [[ -n "${app:-}" ]] && kill "$app" 2>/dev/null || true
-  [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display of our own, on a free number.
-exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 300); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
+source "$(dirname "$0")/xvfb.sh"
 
 wait_for_window() {
   local title=$1 id=""
