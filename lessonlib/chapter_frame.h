@@ -62,9 +62,6 @@ void RunDrill(Program& p, Pass&& pass) {
 void PickRandomItem(Program& p, float count);
 void PickNextItem(Program& p, float count);
 
-}  // namespace lesson
-
-namespace lesson {
 
 // ---- Step tables ----------------------------------------------------------------------------
 //
