@@ -101,3 +101,58 @@ TEST(CorvaneChapter2Menu, ItemsLeadToTheirSections) {
       {"4.6", ""},
   });
 }
+
+namespace {
+
+// Chapters 3 to 6 as far as they are in: entry, goal screen and sub-menu.
+struct LaterChapter {
+  const char* number;  // typed at the main menu
+  const char* goal;
+  const char* item_line;
+  int items;
+};
+const LaterChapter kLaterChapters[] = {
+    {"3", "2つの多項式をたしたりひいたりできるようになろう。",
+     "①ひろげよう　②加法　③問５　④減法　⑤問６　⑥まとめ　⑦縦加法　⑧縦減法　⑨問7　⑩説明しよう"
+     "　⑪練習問題　⑫終了",
+     12},
+    {"4", "多項式と数の乗法や除法ができるようになろう。",
+     "①復習課題　②分配　③まとめ１　④乗法　⑤除法　⑥まとめ２　⑦問1　⑧終了", 8},
+    {"5", "かっこのある式の計算ができるようになろう。", "①例３　②例４　③問２　④終了", 4},
+    {"6", "分数をふくむ式の計算ができるようになろう。",
+     "①解き方１（分数係数）　②問３　③分数表現　④解き方２ ⑤問４　⑥終了", 6},
+};
+
+Fields ItemLine(const LaterChapter& chapter) {
+  return {"text", "DrawWideText", "16", "666", "0", chapter.item_line};
+}
+
+}  // namespace
+
+TEST(CorvaneChapters3To6, OpenOnTheirGoalWithTheItemLineBelowIt) {
+  for (const auto& chapter : kLaterChapters) {
+    auto session = RunCorvane(std::string(chapter.number) + "\n");
+    ExpectScreen(ScreenRows(session->trace(), kGoalHeading), {
+        Text("<めあて>", 3, 44, 240),
+        Text(chapter.goal, 0, 44, 305),
+        NumberRead(),
+    });
+    EXPECT_EQ(Count(*session, ItemLine(chapter)), 1) << chapter.number;
+  }
+}
+
+TEST(CorvaneChapters3To6, LastItemLeadsToTheMainMenuAndTheOthersShowTheItemLineAgain) {
+  // Their sections are not in yet: every other item, and any number out of range, draws the
+  // item line again without the goal.
+  for (const auto& chapter : kLaterChapters) {
+    const std::string last = std::to_string(chapter.items);
+    const std::string before_last = std::to_string(chapter.items - 1);
+    const std::string beyond = std::to_string(chapter.items + 1);
+    const std::string rounds_to_last = std::to_string(chapter.items - 1) + ".6";
+    ExpectChoices(std::string(chapter.number) + "\n", ItemLine(chapter), {
+        {"0", ""}, {beyond.c_str(), ""}, {"1", ""}, {before_last.c_str(), ""},
+        {last.c_str(), "＜Corvane　メニュー＞"},
+        {rounds_to_last.c_str(), "＜Corvane　メニュー＞"},
+    });
+  }
+}
