@@ -1,6 +1,9 @@
 // Chapter 1's sections: their screens step by step, key waits and drill loops.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+
 #include "tests/corvane/corvane_test_support.h"
 
 using namespace corvane_testing;
@@ -60,6 +63,63 @@ TEST(RoundTheWorldRoad, DrawsTheGlobeFirstAndItsFarSideAtTheFirstKey) {
   EXPECT_TRUE(HasEvent(session->trace(),
                        {"op", "PsCIRCLE", "960", "190", "160", "11", "1", "0.5555556",
                         "0.05555556", "1", "11", "5"}));
+}
+
+TEST(RoundTheWorldRoad, DrawsEachDottedMarkOnItsSideWithItsPenAndColour) {
+  // Each mark is a run of dots (discs of radius 0.5): after how many key waits it comes, its
+  // colour and pen, how many dots (every 2 or 3 degrees over a half turn), and its first,
+  // middle and last dot, rounded. The middle dot shows the side the mark bulges to.
+  struct Mark {
+    const char* name;
+    int keys_before;
+    std::string colour, width;
+    int dots;
+    std::array<int, 6> first_middle_last;
+  };
+  const Mark marks[] = {
+      {"equator, near half", 0, "5", "5", 91, {810, 135, 945, 231, 1110, 245}},
+      {"road, lower half", 1, "13", "30", 91, {772, 122, 934, 262, 1148, 258}},
+      {"road, upper half", 1, "13", "30", 91, {1148, 258, 986, 118, 772, 122}},
+      {"1 m gap", 1, "3", "5", 61, {1110, 245, 1129, 252, 1148, 258}},
+      {"radius 6378000m", 2, "3", "5", 61, {960, 190, 885, 163, 810, 135}},
+      {"radius r", 10, "3", "5", 61, {810, 135, 885, 163, 960, 190}},
+  };
+  auto session = RunCorvane("1\n1\n" + Keys(18));
+  struct Run {
+    int keys_before;
+    std::vector<Fields> dots;
+  };
+  std::vector<Run> runs;
+  int keys = 0;
+  bool in_run = false;
+  for (const Fields& e : Events(session->trace())) {
+    const bool dot = e.size() > 4 && e[1] == "PsCIRCLE" && e[4] == "0.5";
+    if (dot && !in_run) runs.push_back({keys, {}});
+    if (dot) runs.back().dots.push_back(e);
+    in_run = dot;
+    if (e.size() > 1 && e[0] == "wait" && e[1] == "WaitForKey") ++keys;
+  }
+  ASSERT_EQ(runs.size(), std::size(marks));
+  const auto at = [](const Fields& dot) {
+    return std::array<int, 2>{static_cast<int>(std::lround(std::stof(dot[2]))),
+                              static_cast<int>(std::lround(std::stof(dot[3])))};
+  };
+  for (size_t k = 0; k < runs.size(); ++k) {
+    const Mark& mark = marks[k];
+    const auto& dots = runs[k].dots;
+    EXPECT_EQ(runs[k].keys_before, mark.keys_before) << mark.name;
+    ASSERT_EQ(static_cast<int>(dots.size()), mark.dots) << mark.name;
+    for (const Fields& dot : dots) {
+      // op PsCIRCLE x y radius colour aspect start end filled fill width
+      EXPECT_EQ(dot[5], mark.colour) << mark.name;
+      EXPECT_EQ(dot[10], mark.colour) << mark.name;
+      EXPECT_EQ(dot[11], mark.width) << mark.name;
+    }
+    const auto first = at(dots.front()), middle = at(dots[dots.size() / 2]), last = at(dots.back());
+    EXPECT_EQ((std::array<int, 6>{first[0], first[1], middle[0], middle[1], last[0], last[1]}),
+              mark.first_middle_last)
+        << mark.name;
+  }
 }
 
 TEST(RoundTheWorldRoad, DrawsTheSameScreensOnEveryVisit) {
