@@ -101,6 +101,9 @@ void ShowExpressionValueSolution(lesson::Program& p) {
   if (d == 1) w.AuxTexts(4) = "+";
   if (d == -1) w.AuxTexts(4) = "-";
   if (d >= 2) w.AuxTexts(4) = "+" + w.AuxTexts(4);
+  // The y product follows the x product: a positive one gets its "+", a negative one
+  // carries its own "-".
+  if (w.AuxValues(8) > 0) w.AuxTexts(8) = "+" + w.AuxTexts(8);
   for (float index : {2.f, 3.f, 5.f, 6.f, 7.f, 8.f, 9.f, 10.f, 11.f, 12.f}) ToSignedCoefficient(p, index);
   for (float index : {2.f, 5.f, 7.f, 11.f}) w.TermTexts(index) = LeadingForm(p, w.TermTexts(index));
 
@@ -116,7 +119,7 @@ void ShowExpressionValueSolution(lesson::Program& p) {
   };
   // The y product stands where the y term does; a y of 0 gives a product written "+0".
   std::string y_product;
-  if (y_coefficient != 0) y_product = w.AuxValues(8) >= 0 ? "+" + w.AuxTexts(8) : w.AuxTexts(8);
+  if (y_coefficient != 0) y_product = w.AuxValues(8) == 0 ? "+0" : w.AuxTexts(8);
 
   lesson::EraseFrom(p, w.SavedX(31), w.SavedY(31), 600, 1300);
   p.layout.MarginX = w.SavedX(31);

@@ -131,6 +131,8 @@ TEST_F(CancelStrokeTest, WhereTheCharacterIsNoStroke) {
       {"2ｹ", 0, 0, "127 200 3 3"},
       // After "^" in a fraction: a small exponent character, 4 above the numerator's pen.
       {"ﾀ^ｹ/2ﾀ", 0, 0, "104 186 6 3"},
+      // After a backslash the raised glyph takes it the same way, 10 above the pen.
+      {"ﾀ\\ｹ/2ﾀ", 0, 0, "104 180 6 3"},
       // Fraction mode held by a lesson outside any fraction: the stroke is drawn.
       {"ｹ", 1, 1, nullptr},
   };

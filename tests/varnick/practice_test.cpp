@@ -207,6 +207,30 @@ TEST(ExpressionValueSolution, ExpandedLinesAndValuesShownBare) {
   EXPECT_EQ(texts[10], "=-4");
 }
 
+TEST(ExpressionValueSolution, TextsLeftInTheWorkArrays) {
+  // AuxTexts 1, 4 to 9 after a pass: a, d joining the brackets, x and y as substituted, the
+  // two products (a positive y product with its "+") and the value.
+  const struct {
+    Problem problem;
+    std::vector<std::string> aux;
+  } cases[] = {
+      {{3, 2, -4, 2, -1, 5, 2, -3}, {"3", "+2", "2", "(-3)", "8", "+6", "14"}},
+      {{-3, 2, -4, 2, -1, 5, 4, -1}, {"-3", "+2", "4", "(-1)", "-32", "-22", "-54"}},
+      {{-1, -3, 2, -1, 2, -3, -2, 4}, {"-", "-", "(-2)", "4", "-2", "+4", "2"}},
+      // A y of 0, and a y term of 0: the y product's text is its number.
+      {{3, 2, -4, 2, -1, 5, -1, 0}, {"3", "+2", "(-1)", "0", "-4", "0", "-4"}},
+      {{2, 1, 2, 2, 1, -2, 3, 1}, {"2", "+2", "3", "1", "12", "0", "12"}},
+  };
+  for (const auto& c : cases) {
+    lesson::HeadlessSession session = PracticeRun({c.problem}, Pass("1"));
+    session.Start();
+    const auto& w = session.program.work;
+    std::vector<std::string> aux{w.AuxTexts(1)};
+    for (int k = 4; k <= 9; ++k) aux.push_back(w.AuxTexts(static_cast<float>(k)));
+    EXPECT_EQ(aux, c.aux) << c.aux[0] << " " << c.aux[1];
+  }
+}
+
 TEST(ExpressionValuePractice, PassesUntilOneThenTheTextbookPrompt) {
   // Both collected coefficients 0 first: another problem at once, with no prompt between.
   const Problem zero{2, 1, 2, -1, 2, 4, 1, 2};
