@@ -32,18 +32,4 @@ lesson::Jump ShowLikeTermsAnswers(lesson::Program& p);
 // and PartTexts(1..5).
 void GenerateLikeTermsProblem(lesson::Program& p);
 
-// Chapters 3 to 6: entry (goal screen, then the sub-menu), goal screen and sub-menu.
-lesson::Jump RunAddSubtractChapter(lesson::Program& p);
-void ShowAddSubtractGoal(lesson::Program& p);
-lesson::Jump ShowAddSubtractMenu(lesson::Program& p);
-lesson::Jump RunMultiplyDivideChapter(lesson::Program& p);
-void ShowMultiplyDivideGoal(lesson::Program& p);
-lesson::Jump ShowMultiplyDivideMenu(lesson::Program& p);
-lesson::Jump RunBracketsChapter(lesson::Program& p);
-void ShowBracketsGoal(lesson::Program& p);
-lesson::Jump ShowBracketsMenu(lesson::Program& p);
-lesson::Jump RunFractionTermsChapter(lesson::Program& p);
-void ShowFractionTermsGoal(lesson::Program& p);
-lesson::Jump ShowFractionTermsMenu(lesson::Program& p);
-
 }  // namespace corvane

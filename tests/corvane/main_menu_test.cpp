@@ -95,13 +95,8 @@ TEST(CorvaneMainMenu, ChoiceRoundsToItsItem) {
     const char* leads_to;  // "menu": erased and drawn again; else the first text drawn
   } cases[] = {
       {"1\n", "item line 1"}, {"1.4\n", "item line 1"}, {"2.4\n", "同類項をまとめよう"},
-      {"2\n", "同類項をまとめよう"},
-      {"6/2\n", "2つの多項式をたしたりひいたりできるようになろう。"},
-      {"2.6\n", "2つの多項式をたしたりひいたりできるようになろう。"},
-      {"4\n", "多項式と数の乗法や除法ができるようになろう。"},
-      {"5\n", "かっこのある式の計算ができるようになろう。"},
-      {"6\n", "分数をふくむ式の計算ができるようになろう。"},
-      {"7\n", "menu"}, {"7.4\n", "menu"},
+      {"2\n", "同類項をまとめよう"}, {"6/2\n", "menu"}, {"2.6\n", "menu"},
+      {"4\n", "menu"}, {"5\n", "menu"}, {"6\n", "menu"}, {"7\n", "menu"}, {"7.4\n", "menu"},
   };
   for (const auto& c : cases) {
     auto session = RunCorvane(c.keys);
