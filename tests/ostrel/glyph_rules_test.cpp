@@ -43,6 +43,10 @@ TEST_F(OstrelGlyphTest, EachCharacterIsDrawnByItsRule) {
       {"l", {.caret = 1}, "l", "ゴシック", 16, false, 0, 0, 3, 2, 24, {}},
       {"l", {.fraction = 1, .caret = 1}, "l", "ゴシック", 8, false, 0, -4, 6, 3, 24, {}},
       {"l", {.raised = 1}, "l", "ゴシック", 8, false, 0, -10, 6, 3, 24, {}},
+      // So is an exponent or raised a, x or c: not in the italic face.
+      {"x", {.caret = 1}, "x", "ゴシック", 16, false, 0, 0, 3, 2, 24, {}},
+      {"a", {.fraction = 1, .caret = 1}, "a", "ゴシック", 8, false, 0, -4, 6, 3, 24, {}},
+      {"c", {.raised = 1}, "c", "ゴシック", 8, false, 0, -10, 6, 3, 24, {}},
       // "ｹ" outside a fraction is an ordinary one-byte character.
       {"ｹ", {}, "ｹ", "ゴシック", 16, false, 0, 0, 3, 3, 27, {}},
       // The rest is the standard list.
@@ -90,6 +94,7 @@ TEST_F(OstrelGlyphTest, StrokesSignsAndTheCancellationStroke) {
       {"ｹ", 1, {{4, 4, 32, 24}}, 7, 2, 32, 2},
       {"ｹ", 0, {}, 0, 0, 27, 2},
       {" ", 1, {}, 0, 0, 27, 2},
+      {" ", 0, {}, 0, 0, 27, 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string("character \"") + c.ch + "\" fraction mode " +
