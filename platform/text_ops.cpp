@@ -215,7 +215,13 @@ float PfVAL(std::string_view text) {
 std::string PfSTR244(float value) {
   if (value == 0.0f) return " 0";
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  // A whole number is written as its digits: the shortest form would write 100000 as 1e+05.
+  // Only magnitudes far beyond anything a lesson computes keep the exponent form.
+  const bool whole = std::isfinite(value) && value == std::floor(value);
+  const auto result = whole && std::fabs(value) < 1e16f
+                          ? std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::fixed)
+                          : std::to_chars(buffer, buffer + sizeof buffer, value);
   std::string digits(buffer, result.ptr);
   return value < 0 ? digits : " " + digits;
 }

@@ -41,7 +41,7 @@ int PfKINSTR(std::string_view text, std::string_view wanted, float start = 1);
 // "1-2" gives 1). Leading blanks are skipped. Never throws.
 float PfVAL(std::string_view text);
 // The decimal text of a number: a leading blank when it is not negative, "-" when it is.
-// Negative zero is written " 0".
+// A whole number is written as its digits (" 100000", "-7"); negative zero is written " 0".
 std::string PfSTR244(float value);
 // INT: the largest whole number not above the value.
 float PnFInt(float value);

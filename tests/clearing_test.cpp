@@ -11,6 +11,7 @@ TEST(FormatNumberArrays, WritesNumbersWithoutBlanks) {
   p.work.TermValues(1) = 12;
   p.work.TermValues(2) = -5;
   p.work.TermValues(80) = 7;
+  p.work.TermValues(4) = 300000;  // a typed number times three, say
   p.work.AuxValues(40) = -3;
   p.work.TermTexts(0) = "kept";
   p.work.AuxTexts(0) = "kept too";
@@ -18,6 +19,7 @@ TEST(FormatNumberArrays, WritesNumbersWithoutBlanks) {
   EXPECT_EQ(p.work.TermTexts(1), "12");
   EXPECT_EQ(p.work.TermTexts(2), "-5");
   EXPECT_EQ(p.work.TermTexts(3), "0");  // never set since start-up
+  EXPECT_EQ(p.work.TermTexts(4), "300000");
   EXPECT_EQ(p.work.TermTexts(80), "7");
   EXPECT_EQ(p.work.AuxTexts(40), "-3");
   EXPECT_EQ(p.work.TermTexts(0), "kept");

@@ -28,6 +28,16 @@ TEST(NumberText, LeadingBlankUnlessNegative) {
   EXPECT_EQ(PfSTR244(-0.0f), " 0");
   EXPECT_EQ(PfSTR244(0.75f), " 0.75");
   EXPECT_EQ(PfSTR244(-2.5f), "-2.5");
+  // Whole numbers are written as digits however many trailing zeros they have.
+  const struct {
+    float value;
+    const char* text;
+  } whole[] = {
+      {100000, " 100000"},    {-1000000, "-1000000"}, {40000, " 40000"},
+      {16777216, " 16777216"}, {123456789.0f, " 123456792"},  // the nearest single
+      {2e9f, " 2000000000"},
+  };
+  for (const auto& c : whole) EXPECT_EQ(PfSTR244(c.value), c.text) << c.text;
 }
 
 TEST(Rounding, NearestWithHalvesToEven) {
