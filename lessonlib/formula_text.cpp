@@ -146,6 +146,8 @@ void DrawFormulaChars(Program& p) {
     if (!TakeMarker(p) && !ApplyCommonGlyphRules(p)) ApplyProgramGlyphRules(p);
     ++k;
   } while (k < chars.size());
+  // The counter ends one past the last pass, as every counted loop leaves it.
+  p.values.LoopIndex = static_cast<float>(k + 1);
   t.TextX = r.GlyphX;
   t.TextY = r.GlyphY;
   p.rt.FE_SETFONTBOLD(0);

@@ -190,6 +190,33 @@ TEST_F(GlyphRunTest, MarkersDrawNothingAndLeaveTheRunsFont) {
   EXPECT_EQ(p.text.TextY, 200);
 }
 
+TEST_F(GlyphRunTest, TheRunsWorkValuesAreLeftAsItsLastPassLeavesThem) {
+  const struct {
+    const char* run;
+    float counter;  // one past the last pass; an empty run makes one pass
+    float count;
+    const char* last;
+    float byte_count;
+  } cases[] = {
+      {"", 2, 0, "", 0},
+      {"7", 2, 1, "7", 1},
+      {"3x^", 4, 3, "^", 1},  // a marker is not handed to the list: the byte count is x's
+      {"2/３", 4, 3, "３", 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.run);
+    p.renderer.CharByteCount = 9;
+    Run(c.run);
+    EXPECT_EQ(p.values.LoopIndex, c.counter);
+    EXPECT_EQ(p.renderer.GlyphCount, c.count);
+    EXPECT_EQ(p.renderer.GlyphText, c.run);
+    EXPECT_EQ(p.text.CurrentChar, c.last);
+    EXPECT_EQ(p.renderer.CharByteCount, c.byte_count);
+    EXPECT_EQ(p.text.WorkText, c.run);
+    p.text.CaretFlag = 0;
+  }
+}
+
 TEST_F(GlyphRunTest, ScriptLTurnsBoldOffForTheRestOfTheRunUntilAnEqualsSign) {
   Run("l2=2", {.fraction = 1});
   const auto glyphs = Glyphs(session.trace());
