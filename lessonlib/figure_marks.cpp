@@ -252,9 +252,11 @@ void DrawDottedArc(Program& p) {
   do {
     const Vec dot = point_at(t);
     p.rt.PsCIRCLE(dot.x, dot.y, 0.5f, f.LineColour, 1, 0, 0, true, f.LineColour);
-    // A step of 0 or less would never reach the end: the first dot stands alone.
-    if (step <= 0) break;
-    t += step;
+    // A step of 0 or less would never reach the end: the first dot stands alone. A step too
+    // small to move the angle on at all would not either: the dots end where it stalls.
+    const float next = t + step;
+    if (step <= 0 || next == t) break;
+    t = next;
   } while (t <= last);
 
   const Vec middle = point_at((first + last) / 2);

@@ -462,6 +462,10 @@ TEST_F(DottedArcTest, BulgeScalingAndDotSteps) {
     DrawArc(fresh.program, 100, 200, 300, 200, 2, -1, s.step, "");
     EXPECT_EQ(EventsOf(fresh.trace(), "op", "PsCIRCLE").size(), s.dots);
   }
+  // A step too small to move the angle on from 180 degrees ends the dots there.
+  lesson::HeadlessSession tiny(kStandardProgram);
+  DrawArc(tiny.program, 100, 200, 300, 200, 2, 1, 1e-6f, "");
+  EXPECT_EQ(EventsOf(tiny.trace(), "op", "PsCIRCLE").size(), 1u);
 }
 
 TEST_F(DottedArcTest, ADownwardSegmentBulgesToTheLeftWithItsLabelThere) {
