@@ -22,6 +22,7 @@ TEST(StackedFraction, LayoutOfItsParts) {
       {"6/2/3", 32, 102, 102, 35, 0, 28},  // a second "/" is a "÷" in the denominator
       {"/5", 0, 32, 32, 16, 0, 28},
       {"5/", 32, 0, 32, 0, 16, 28},
+      {"!5ﾝ/", 58, 0, 58, 0, 29, 36},     // an empty denominator under a root goes lower too
       {"!5ﾝ/2", 58, 32, 58, 0, 13, 36},    // a root anywhere in the fraction lowers it
       {"2/!3ﾝ", 32, 58, 58, 13, 0, 36},
       {"2/√3ﾝ", 32, 58, 58, 13, 0, 44},    // a root sign written out counts twice

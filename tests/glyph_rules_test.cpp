@@ -29,6 +29,7 @@ TEST_F(GlyphRunTest, GlyphRulesPickFaceSizeOffsetMagnificationAndAdvance) {
       // A flag is not used up by a character that an earlier rule takes.
       {"=", {.caret = 1}, "=", "ゴシック", 14, false, 4, 0, 3, 3, 32, {.caret = 1}},
       {".", {.raised = 1}, ".", "ゴシック", 16, false, -3, 14, 3, 2, 8, {.raised = 1}},
+      {".", {.caret = 1}, ".", "ゴシック", 16, false, -3, 14, 3, 2, 8, {.caret = 1}},
       {"2", {.raised = 1}, "2", "ゴシック", 8, false, 0, -10, 6, 3, 24, {}},
       {"2", {.caret = 1, .raised = 1}, "2", "ゴシック", 8, false, 0, -10, 6, 3, 24, {.caret = 1}},
       {"2", {.fraction = 1, .caret = 1}, "2", "ゴシック", 8, false, 0, -4, 6, 3, 24, {}},

@@ -74,6 +74,24 @@ TEST(NumberField, CursorIsDrawnAtTheNextCellAndErased) {
   EXPECT_EQ(circles[3][5], "15");
 }
 
+TEST(NumberField, BackspaceEmptiesTheWholeEntryAndPutsTheCursorBackAtTheStart) {
+  for (const char* clear : {"\b", "\\c"}) {
+    HeadlessSession session(kTestProgram, WithKeys(std::string("123") + clear + "7\n"));
+    Read(session);
+    EXPECT_EQ(session.program.input.InputText, "7") << clear;
+    // The entry area is erased, the cursor comes back to the first cell and the next digit
+    // is echoed there.
+    const auto events = After(Events(session.trace()),
+                              {"op", "PsLINE", "1056", "640", "1248", "670", "15", "2", "15"});
+    ASSERT_GE(events.size(), 3u) << clear;
+    EXPECT_EQ((Fields{events[1][1], events[1][2], events[1][3], events[1][5]}),
+              (Fields{"PsCIRCLE", "1064", "656", "5"}));
+    const auto echoes = EventsOf(session.trace(), "op", "PsSYMBOL40");
+    EXPECT_EQ((Fields{echoes.back()[2], echoes.back()[3]}), (Fields{"７", "1056"}));
+    EXPECT_EQ(session.program.input.CursorX, 1072);
+  }
+}
+
 TEST(NumberField, TenCharactersAreClearedByTheNextKey) {
   // Ten digits, then Enter: the entry is cleared and the field goes on reading.
   HeadlessSession session(kTestProgram, WithKeys("1234567890\n42\n"));

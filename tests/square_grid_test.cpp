@@ -59,6 +59,8 @@ TEST(SquareGrid, DrawsEveryFifthLineHeavy) {
   EXPECT_EQ(heavy, (std::vector<std::string>{"x760", "x960", "x1160", "y350", "y150"}));
   EXPECT_EQ(p.figure.FillColour, 14);
   EXPECT_EQ(session.runtime.FE_GETDRAWWIDTH(), 2);
+  EXPECT_EQ(p.values.SavedDrawWidth, 2);
+  EXPECT_EQ(p.values.TableIndex, 9);  // the line counter, one past the last row
 }
 
 TEST(SquareGrid, EdgeCounts) {
@@ -86,4 +88,5 @@ TEST(SquareGrid, EdgeCounts) {
   lesson::DrawSquareGrid(half.program);
   EXPECT_EQ(EventsOf(half.trace(), "op", "PsLINE").size(), 5u);
   EXPECT_EQ(half.program.figure.GridBottom, 25);
+  EXPECT_EQ(half.program.values.TableIndex, 3);
 }
