@@ -42,6 +42,9 @@ void ComputeGcdLcm(Program& p) {
   float x = f.FractionNumerator;
   float y = f.FractionDenominator;
   const float product = x * y;
+  // An operand or a product beyond single precision is an overflow, as a failed calculation
+  // is anywhere; Euclid's loop would never end on it.
+  if (!std::isfinite(product)) platform::RaiseRuntimeError(platform::kOverflow);
   while (y != 0) {
     x = ComputeRemainder(x, y);
     std::swap(x, y);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
 #include "platform/errors.h"
@@ -92,6 +95,29 @@ TEST_F(FractionArithmeticTest, GcdAndLcmComeFromEuclid) {
   EXPECT_EQ(p.fraction.Lcm, 21);
   EXPECT_EQ(p.fraction.FractionNumerator, 3);
   EXPECT_EQ(p.fraction.FractionDenominator, 7);
+}
+
+TEST_F(FractionArithmeticTest, OperandsBeyondSinglePrecisionAreAnOverflowNotAnEndlessLoop) {
+  const float infinity = std::numeric_limits<float>::infinity();
+  const float cases[][2] = {{infinity, 3}, {3, infinity}, {std::nanf(""), 3}, {1e30f, 1e30f}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c[0]) + " and " + std::to_string(c[1]));
+    p.fraction.FractionNumerator = c[0];
+    p.fraction.FractionDenominator = c[1];
+    try {
+      lesson::ComputeGcdLcm(p);
+      FAIL() << "no error";
+    } catch (const platform::RuntimeError& error) {
+      EXPECT_EQ(error.number(), platform::kOverflow);
+    }
+  }
+  // Through the reduction, as a sum's denominators reach it.
+  try {
+    Reduce(3, infinity);
+    FAIL() << "no error";
+  } catch (const platform::RuntimeError& error) {
+    EXPECT_EQ(error.number(), platform::kOverflow);
+  }
 }
 
 TEST(ComputeRemainder, RoundsTheQuotientDown) {
