@@ -107,4 +107,19 @@ void ExpectGlyphRules(lesson::HeadlessSession& session, const std::vector<GlyphR
   }
 }
 
+void ExpectStrokes(const std::vector<Line>& lines, size_t first,
+                   const std::vector<std::array<float, 4>>& strokes, int colour, int width) {
+  ASSERT_EQ(lines.size() - first, strokes.size());
+  for (size_t k = 0; k < strokes.size(); ++k) {
+    const Line& l = lines[first + k];
+    EXPECT_EQ(l.x1 - 100, strokes[k][0]);
+    EXPECT_EQ(l.y1 - 200, strokes[k][1]);
+    EXPECT_EQ(l.x2 - 100, strokes[k][2]);
+    EXPECT_EQ(l.y2 - 200, strokes[k][3]);
+    EXPECT_EQ(l.colour, colour);
+    EXPECT_EQ(l.mode, 0);
+    EXPECT_EQ(l.width, width);
+  }
+}
+
 }  // namespace formula_testing

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,11 @@ struct GlyphRuleCase {
 // Runs each case on its own and checks the glyph drawn last, the advance and the flags
 // left, and that the run ends in its own face at size 16 with bold and italic off.
 void ExpectGlyphRules(lesson::HeadlessSession& session, const std::vector<GlyphRuleCase>& cases);
+
+// Checks that the lines from index `first` on are exactly `strokes` (from and to, relative to
+// a pen at (100, 200)), each a plain line in `colour` at draw width `width`.
+void ExpectStrokes(const std::vector<Line>& lines, size_t first,
+                   const std::vector<std::array<float, 4>>& strokes, int colour, int width);
 
 class FormulaTest : public ::testing::Test {
  protected:

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "lessonlib/formula.h"
 #include "tests/formula_fixture.h"
 
@@ -70,7 +72,7 @@ TEST_F(GlyphRunTest, SignsAreDrawnAsHeavyStrokes) {
   const struct {
     const char* ch;
     float fraction;
-    std::vector<std::vector<float>> strokes;  // x1, y1, x2, y2 relative to the pen
+    std::vector<std::array<float, 4>> strokes;  // x1, y1, x2, y2 relative to the pen
     float advance;
   } cases[] = {
       {"-", 1, {{6, 14, 26, 14}}, 32},
@@ -85,16 +87,7 @@ TEST_F(GlyphRunTest, SignsAreDrawnAsHeavyStrokes) {
     session.runtime.FE_SETDRAWWIDTH(2);
     const size_t before = Lines(session.trace()).size();
     Run(c.ch, {.fraction = c.fraction});
-    const auto lines = Lines(session.trace());
-    ASSERT_EQ(lines.size() - before, c.strokes.size());
-    for (size_t k = 0; k < c.strokes.size(); ++k) {
-      const Line& l = lines[before + k];
-      EXPECT_EQ(l.x1 - 100, c.strokes[k][0]);
-      EXPECT_EQ(l.y1 - 200, c.strokes[k][1]);
-      EXPECT_EQ(l.x2 - 100, c.strokes[k][2]);
-      EXPECT_EQ(l.y2 - 200, c.strokes[k][3]);
-      EXPECT_EQ(l.width, 5);
-    }
+    ExpectStrokes(Lines(session.trace()), before, c.strokes, 0, 5);
     EXPECT_EQ(Advance(), c.advance);
     EXPECT_EQ(session.runtime.FE_GETDRAWWIDTH(), 2);
     EXPECT_TRUE(Glyphs(session.trace()).empty());

@@ -104,18 +104,7 @@ TEST_F(OstrelGlyphTest, StrokesSignsAndTheCancellationStroke) {
     const size_t before = Lines(session.trace()).size();
     const size_t glyphs_before = Glyphs(session.trace()).size();
     Run(c.ch, {.fraction = c.fraction});
-    const auto lines = Lines(session.trace());
-    ASSERT_EQ(lines.size() - before, c.strokes.size());
-    for (size_t k = 0; k < c.strokes.size(); ++k) {
-      const Line& l = lines[before + k];
-      EXPECT_EQ(l.x1 - 100, c.strokes[k][0]);
-      EXPECT_EQ(l.y1 - 200, c.strokes[k][1]);
-      EXPECT_EQ(l.x2 - 100, c.strokes[k][2]);
-      EXPECT_EQ(l.y2 - 200, c.strokes[k][3]);
-      EXPECT_EQ(l.colour, c.colour);
-      EXPECT_EQ(l.mode, 0);
-      EXPECT_EQ(l.width, c.width);
-    }
+    ExpectStrokes(Lines(session.trace()), before, c.strokes, c.colour, c.width);
     // Only "ｹ" outside a fraction draws a character.
     EXPECT_EQ(Glyphs(session.trace()).size() - glyphs_before,
               std::string(c.ch) == "ｹ" && c.fraction == 0 ? 1u : 0u);
