@@ -31,12 +31,6 @@ for key in "${chapter1[@]}"; do
   esac
 done
 
-cpu_ns() {  # CPU time of all the process's threads so far, in nanoseconds
-  local total=0 t
-  for t in /proc/"$1"/task/*/schedstat; do total=$((total + $(cut -d' ' -f1 "$t"))); done
-  echo "$total"
-}
-
 start_corvane() {
   t0=$(date +%s%N)
   "$corvane" >"$work/out" 2>&1 &

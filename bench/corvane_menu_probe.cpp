@@ -13,25 +13,12 @@
 #include <cstring>
 #include <thread>
 
+#include "tests/window/find_window.h"
+
 namespace {
 
 constexpr unsigned long kPanel = 0x0B2416;  // the main-menu panel's colour
 
-Window Find(Display* display, Window window, const char* title) {
-  char* name = nullptr;
-  if (XFetchName(display, window, &name) != 0 && name != nullptr) {
-    const bool match = std::strcmp(name, title) == 0;
-    XFree(name);
-    if (match) return window;
-  }
-  Window root, parent, *children = nullptr;
-  unsigned int count = 0;
-  if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) return 0;
-  Window found = 0;
-  for (unsigned int k = 0; k < count && found == 0; ++k) found = Find(display, children[k], title);
-  if (children != nullptr) XFree(children);
-  return found;
-}
 
 int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
 
@@ -66,7 +53,7 @@ int main(int argc, char** argv) {
   XSetErrorHandler(IgnoreErrors);  // the window may go away between two requests
   const auto start = std::chrono::steady_clock::now();
   while (std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() < timeout) {
-    const Window window = Find(display, DefaultRootWindow(display), argv[1]);
+    const Window window = FindWindowByTitle(display, DefaultRootWindow(display), argv[1]);
     if (window != 0 && ShowsPanel(display, window)) {
       const auto now = std::chrono::system_clock::now().time_since_epoch();
       std::printf("%lld\n",

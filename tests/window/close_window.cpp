@@ -5,33 +5,14 @@
 #include <X11/Xlib.h>
 
 #include <cstdio>
-#include <cstring>
 
-namespace {
-
-Window Find(Display* display, Window window, const char* title) {
-  char* name = nullptr;
-  if (XFetchName(display, window, &name) != 0 && name != nullptr) {
-    const bool match = std::strcmp(name, title) == 0;
-    XFree(name);
-    if (match) return window;
-  }
-  Window root, parent, *children = nullptr;
-  unsigned int count = 0;
-  if (XQueryTree(display, window, &root, &parent, &children, &count) == 0) return 0;
-  Window found = 0;
-  for (unsigned int k = 0; k < count && found == 0; ++k) found = Find(display, children[k], title);
-  if (children != nullptr) XFree(children);
-  return found;
-}
-
-}  // namespace
+#include "tests/window/find_window.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) return 2;
   Display* display = XOpenDisplay(nullptr);
   if (display == nullptr) return 2;
-  const Window window = Find(display, DefaultRootWindow(display), argv[1]);
+  const Window window = FindWindowByTitle(display, DefaultRootWindow(display), argv[1]);
   if (window == 0) {
     std::fprintf(stderr, "no window titled %s\n", argv[1]);
     return 1;
