@@ -7,17 +7,30 @@
 
 namespace platform {
 
+namespace {
+
+constexpr uint64_t kGoldenGamma = 0x9E3779B97F4A7C15ull;
+
+// SplitMix64's finaliser: a bijection of 64-bit values that spreads nearby inputs apart.
+uint64_t Mix64(uint64_t z) {
+  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+  return z ^ (z >> 31);
+}
+
+}  // namespace
+
+// The seed goes through the finaliser before it becomes the state: the sequence walks the
+// state on by a fixed step, so states taken straight from neighbouring seeds would make one
+// seed's sequence another's a draw or a few later (a lesson started a few seconds after
+// another would repeat its problems).
 void RandomGenerator::Seed(int32_t seed) {
-  state_ = 0x9E3779B97F4A7C15ull * (static_cast<uint64_t>(static_cast<uint32_t>(seed)) + 1);
+  state_ = Mix64(static_cast<uint64_t>(static_cast<uint32_t>(seed)) + kGoldenGamma);
 }
 
 float RandomGenerator::Next() {
-  state_ += 0x9E3779B97F4A7C15ull;
-  uint64_t z = state_;
-  z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-  z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-  z ^= z >> 31;
-  return static_cast<float>(z >> 40) / 16777216.0f;
+  state_ += kGoldenGamma;
+  return static_cast<float>(Mix64(state_) >> 40) / 16777216.0f;
 }
 
 Runtime::Runtime(std::unique_ptr<Canvas> canvas, Trace* trace)

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "platform/errors.h"
 #include "platform/runtime.h"
@@ -108,6 +110,28 @@ TEST(RandomNumbers, AreWholeFractionsOfTwoToThe24BelowOne) {
   a.Seed(60);
   b.Seed(60);
   for (int k = 0; k < 10; ++k) EXPECT_EQ(a.Next(), b.Next());
+}
+
+// The clock seeds the generator with hours + minutes + seconds (0 to 141). No seed's draws may
+// turn up again a few draws into another seed's: a drill started some seconds after another
+// would show the same problems, a problem or a few later.
+TEST(RandomNumbers, SeedsOfTheClockGiveUnrelatedSequences) {
+  constexpr int kSeeds = 142, kHead = 64, kMaxShift = 64, kLength = kHead + kMaxShift;
+  std::vector<std::vector<float>> draws(kSeeds);
+  for (int seed = 0; seed < kSeeds; ++seed) {
+    RandomGenerator generator;
+    generator.Seed(seed);
+    for (int k = 0; k < kLength; ++k) draws[seed].push_back(generator.Next());
+  }
+  for (int a = 0; a < kSeeds; ++a) {
+    for (int b = 0; b < kSeeds; ++b) {
+      for (int shift = 1; shift <= kMaxShift; ++shift) {
+        ASSERT_FALSE(std::equal(draws[a].begin(), draws[a].begin() + kHead,
+                                draws[b].begin() + shift))
+            << "seed " << a << "'s draws are seed " << b << "'s from draw " << shift;
+      }
+    }
+  }
 }
 
 TEST(ShortNumbers, TraceTheShortestForm) {
