@@ -1,4 +1,6 @@
 #include "corvane/corvane.h"
+#include "corvane/like_terms/like_terms.h"
+#include "corvane/monomials/monomials.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
 

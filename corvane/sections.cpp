@@ -4,6 +4,12 @@
 
 namespace corvane {
 
+void StartAnswerScreen(lesson::Program& p) {
+  lesson::EraseScreen(p);
+  p.layout.MarginX = 108;
+  p.layout.LineY = 30;
+}
+
 void KeepDrillArea(lesson::Program& p, float first, float left, float top, float right,
                    float bottom) {
   p.work.SavedX(first) = left;

@@ -1,4 +1,4 @@
-// What the sections of chapters 1 and 2 are written with: the step-table names, and the drill
+// What Corvane's sections are written with: the step-table names, and the drill
 // areas, each of which keeps its two corners in SavedX/SavedY (the top-left at `first`, the
 // bottom-right at first + 1) and is erased before every item.
 #pragma once
@@ -25,6 +25,9 @@ using lesson::kKeyFirst;
 using lesson::OnLine;
 using lesson::StepX;
 using lesson::StepY;
+
+// An answer screen's start: the whole screen erased, the text block at x 108 from y 30.
+void StartAnswerScreen(lesson::Program& p);
 
 void KeepDrillArea(lesson::Program& p, float first, float left, float top, float right,
                    float bottom);

@@ -100,6 +100,19 @@ struct LessonLayout {
   float RandomPick = 0;
   std::string ColumnOperator;
   float ColumnAnswerX = 0;
+  // The corner from which a section places its panel and its erasers; kept from section to
+  // section, so a screen that does not set it starts from where the last one left it.
+  float PanelX = 0, PanelY = 0;
+};
+
+// What the random practices remember from one problem to the next, for the whole run: they
+// are shared across sections and chapters and never reset.
+struct PracticeMemory {
+  // The last first coefficient drawn (sign included); the next practice problem draws its
+  // own again while it is equal, so that two problems in a row never open alike.
+  float PreviousFirstCoefficient = 0;
+  // The sign memory of Varnick's division practices (chapters 4 and 5 share it); 0 at start.
+  float LastSign = 0;
 };
 
 // The work arrays that start-up dimensions (indexes 0 to the bound).
@@ -149,6 +162,7 @@ struct Program {
   WorkValues values;
   FractionState fraction;
   LessonLayout layout;
+  PracticeMemory practice;
   LessonWork work;
 };
 

@@ -1,5 +1,6 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
+#include "ostrel/number_forms/number_forms.h"
 #include "ostrel/ostrel.h"
 
 namespace ostrel {

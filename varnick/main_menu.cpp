@@ -1,6 +1,6 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
-#include "varnick/expression_value.h"
+#include "varnick/expression_value/expression_value.h"
 #include "varnick/varnick.h"
 
 namespace varnick {

@@ -1,5 +1,8 @@
 // Varnick: the value of an expression, multiplying and dividing monomials, mixed
 // multiplication and division.
+//
+// Each chapter lives in a folder of its own (expression_value/, ...) with a header that
+// declares its entry, sub-menu and sections.
 #pragma once
 
 #include "lessonlib/program.h"

@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "corvane/like_terms/like_terms.h"
 #include "tests/corvane/corvane_test_support.h"
 
 using namespace corvane_testing;

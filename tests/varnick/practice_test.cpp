@@ -10,7 +10,7 @@
 
 #include "tests/test_support.h"
 #include "tests/varnick/varnick_test_support.h"
-#include "varnick/expression_value.h"
+#include "varnick/expression_value/expression_value.h"
 #include "varnick/varnick.h"
 
 using namespace testing_support;

@@ -1,5 +1,6 @@
 // Chapter 2, like terms: entry, goal screen and sub-menu.
 #include "corvane/corvane.h"
+#include "corvane/like_terms/like_terms.h"
 #include "lessonlib/chapter_frame.h"
 
 namespace corvane {

@@ -1,6 +1,6 @@
 // Chapter 1, the value of an expression: entry, goal screen and sub-menu.
 #include "lessonlib/chapter_frame.h"
-#include "varnick/expression_value.h"
+#include "varnick/expression_value/expression_value.h"
 #include "varnick/varnick.h"
 
 namespace varnick {

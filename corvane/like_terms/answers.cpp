@@ -1,35 +1,10 @@
-// The answers to the textbook questions that chapters 1 and 2 set: 問1 (terms and
-// coefficients of a polynomial) and 問4 (collecting like terms in four expressions).
-#include "corvane/corvane.h"
+// The answers to 問4: collecting like terms in four expressions.
+#include "corvane/like_terms/like_terms.h"
 #include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
 
 namespace corvane {
-
-namespace {
-
-void StartAnswerScreen(lesson::Program& p) {
-  lesson::EraseScreen(p);
-  p.layout.MarginX = 108;
-  p.layout.LineY = 30;
-}
-
-}  // namespace
-
-lesson::Jump ShowTermsAnswers(lesson::Program& p) {
-  StartAnswerScreen(p);
-  lesson::ShowSteps(p, {
-      {kAtOnce, "問1 解答", 3, AtMargin(), Below(80)},
-      {kAtOnce, "項は、 ", 0, AtMargin(-72), Below(60)},
-      {kKeyFirst, "6a,-b,5", 5, AfterText(), OnLine()},
-      {kAtOnce, "aの係数は、", 0, AtMargin(-72), Below(80)},
-      {kKeyFirst, "6", 5, AfterText(), OnLine()},
-      {kAtOnce, "bの係数は、", 0, AtMargin(-72), Below(80)},
-      {kKeyFirst, "-1", 5, AfterText(), OnLine()},
-  });
-  return {RunMonomialsChapter};
-}
 
 lesson::Jump ShowLikeTermsAnswers(lesson::Program& p) {
   StartAnswerScreen(p);

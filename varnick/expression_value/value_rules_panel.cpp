@@ -2,7 +2,7 @@
 // first, go back to the written-out form with its multiplication signs, put negative numbers
 // in brackets, and more than one letter may be given a value.
 #include "lessonlib/chapter_frame.h"
-#include "varnick/expression_value.h"
+#include "varnick/expression_value/expression_value.h"
 
 namespace varnick {
 

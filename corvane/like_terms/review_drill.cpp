@@ -3,7 +3,7 @@
 // textbook question 問4.
 #include <array>
 
-#include "corvane/corvane.h"
+#include "corvane/like_terms/like_terms.h"
 #include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"

@@ -2,7 +2,7 @@
 // expression by its degree (Q7), each followed by its rule, and the textbook question 問2.
 #include <array>
 
-#include "corvane/corvane.h"
+#include "corvane/monomials/monomials.h"
 #include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"

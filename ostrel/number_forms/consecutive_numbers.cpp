@@ -2,6 +2,7 @@
 // letters m and n: each form derived from a chosen starting number, one line per key press.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
+#include "ostrel/number_forms/number_forms.h"
 #include "ostrel/ostrel.h"
 
 namespace ostrel {

@@ -3,6 +3,7 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
+#include "ostrel/number_forms/number_forms.h"
 #include "ostrel/ostrel.h"
 #include "platform/text_ops.h"
 

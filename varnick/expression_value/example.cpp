@@ -2,7 +2,7 @@
 // side, one line per key: substituting at once (left), and simplifying first (right), which
 // is the shorter way and the method the comparison teaches.
 #include "lessonlib/chapter_frame.h"
-#include "varnick/expression_value.h"
+#include "varnick/expression_value/expression_value.h"
 
 namespace varnick {
 

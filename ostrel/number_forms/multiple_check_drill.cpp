@@ -3,6 +3,7 @@
 // letters are not. The answers come one per key press; a new sheet until 1 is entered.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
+#include "ostrel/number_forms/number_forms.h"
 #include "ostrel/ostrel.h"
 #include "platform/text_ops.h"
 

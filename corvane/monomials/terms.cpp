@@ -3,7 +3,7 @@
 // coefficients (Q4), with the definitions of term and coefficient.
 #include <array>
 
-#include "corvane/corvane.h"
+#include "corvane/monomials/monomials.h"
 #include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"

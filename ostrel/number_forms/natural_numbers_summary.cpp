@@ -2,6 +2,7 @@
 // sheet of every number form of the chapter.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
+#include "ostrel/number_forms/number_forms.h"
 #include "ostrel/ostrel.h"
 
 namespace ostrel {

@@ -6,7 +6,7 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
-#include "varnick/expression_value.h"
+#include "varnick/expression_value/expression_value.h"
 
 namespace varnick {
 

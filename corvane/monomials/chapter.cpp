@@ -1,6 +1,7 @@
 // Chapter 1, monomials and polynomials: the sub-menu, which is also the chapter's entry, and
 // the goal screen that the first section ends with.
 #include "corvane/corvane.h"
+#include "corvane/monomials/monomials.h"
 #include "lessonlib/chapter_frame.h"
 
 namespace corvane {

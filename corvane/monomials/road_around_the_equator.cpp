@@ -4,7 +4,7 @@
 // goal screen.
 #include <cmath>
 
-#include "corvane/corvane.h"
+#include "corvane/monomials/monomials.h"
 #include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/formula.h"

@@ -2,7 +2,7 @@
 // valued at a = -1/6, b = 3, in two columns with a key between them.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
-#include "varnick/expression_value.h"
+#include "varnick/expression_value/expression_value.h"
 
 namespace varnick {
 

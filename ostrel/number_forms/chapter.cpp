@@ -1,5 +1,6 @@
 // Chapter 1, writing numbers with letters: its entry, goal screen and sub-menu.
 #include "lessonlib/chapter_frame.h"
+#include "ostrel/number_forms/number_forms.h"
 #include "ostrel/ostrel.h"
 
 namespace ostrel {

@@ -2,7 +2,7 @@
 // of an expression, the definition of like terms, and the answers to 問3 piece by piece.
 #include <array>
 
-#include "corvane/corvane.h"
+#include "corvane/like_terms/like_terms.h"
 #include "corvane/sections.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
