@@ -1,3 +1,4 @@
+#include "corvane/add_subtract/add_subtract.h"
 #include "corvane/corvane.h"
 #include "corvane/like_terms/like_terms.h"
 #include "corvane/monomials/monomials.h"
@@ -8,12 +9,12 @@ namespace corvane {
 
 namespace {
 
-// Items 3 to 6 show the menu again until their chapters are in; item 7 names no chapter.
+// Items 4 to 6 show the menu again until their chapters are in; item 7 names no chapter.
 const lesson::MainMenu kMenu{
     {{
         {"1　単項式と多項式", RunMonomialsChapter},
         {"2　同類項", RunLikeTermsChapter},
-        {"3　式の加法・減法", nullptr},
+        {"3　式の加法・減法", RunAddSubtractChapter},
         {"4　数×多項式、多項式÷数", nullptr},
         {"5　かっこのある式の計算", nullptr},
         {"6　分数をふくむ式の計算", nullptr},

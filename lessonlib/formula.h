@@ -12,6 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "lessonlib/program.h"
@@ -164,6 +165,13 @@ void NegateTermSign(Program& p);
 void StripLeadingPlus(Program& p);
 void StripLeadingSign(Program& p);
 void BracketIfMinus(Program& p);
+
+// A coefficient written right before its letter or bracket, from the digits that
+// FormatNumberArrays wrote for `value`: its signed form, for a term that follows another. 0
+// gives the empty text, 1 "+", -1 "-", any other value its digits with "+" in front when it is
+// positive. StripLeadingPlus then gives the leading form, for the first term of a line or of a
+// bracket (1 as the bare letter, 7 as 7).
+void SignCoefficientText(float value, std::string& text);
 
 // ---- Column layout ------------------------------------------------------------------------
 

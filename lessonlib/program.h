@@ -49,6 +49,7 @@ struct FigureState {
   float Pi = 0;
   float GridOriginX = 0, GridOriginY = 0, GridColumns = 0, GridCell = 0;
   float GridLeft = 0, GridTop = 0, GridRight = 0, GridBottom = 0, AxisX = 0, AxisY = 0;
+  float IconIndex = 0;  // the picture in hand of a row of small pictures
 };
 
 // The formula renderer's modes and the layout it leaves for callers.

@@ -37,4 +37,13 @@ void BracketIfMinus(Program& p) {
   if (term.find('-') != std::string::npos) term = "(" + term + ")";
 }
 
+void SignCoefficientText(float value, std::string& text) {
+  if (value == 0 || value == 1) {
+    text.clear();
+  } else if (value == -1) {
+    text.assign(1, '-');
+  }
+  if (value > 0) text.insert(0, 1, '+');
+}
+
 }  // namespace lesson

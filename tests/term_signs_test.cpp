@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "lessonlib/formula.h"
+#include "lessonlib/screen.h"
 #include "tests/formula_fixture.h"
 
 using namespace formula_testing;
@@ -39,6 +40,22 @@ TEST(TermSigns, ChangeOnlyTheLeadingSign) {
     EXPECT_EQ(apply(lesson::StripLeadingPlus, c.term), c.without_plus);
     EXPECT_EQ(apply(lesson::StripLeadingSign, c.term), c.without_sign);
     EXPECT_EQ(apply(lesson::BracketIfMinus, c.term), c.bracketed);
+  }
+}
+
+TEST(TermSigns, CoefficientTextsInTheirSignedForm) {
+  const struct {
+    float value;
+    const char* signed_form;
+  } cases[] = {{0, ""}, {1, "+"}, {-1, "-"}, {2, "+2"}, {-2, "-2"}, {18, "+18"}, {-18, "-18"}};
+  lesson::HeadlessSession session(kStandardProgram);
+  lesson::Program& p = session.program;
+  for (const auto& c : cases) {
+    p.work.TermValues(1) = c.value;
+    lesson::FormatNumberArrays(p);
+    std::string text = p.work.TermTexts(1);
+    lesson::SignCoefficientText(c.value, text);
+    EXPECT_EQ(text, c.signed_form) << c.value;
   }
 }
 

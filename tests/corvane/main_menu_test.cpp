@@ -95,7 +95,9 @@ TEST(CorvaneMainMenu, ChoiceRoundsToItsItem) {
     const char* leads_to;  // "menu": erased and drawn again; else the first text drawn
   } cases[] = {
       {"1\n", "item line 1"}, {"1.4\n", "item line 1"}, {"2.4\n", "同類項をまとめよう"},
-      {"2\n", "同類項をまとめよう"}, {"6/2\n", "menu"}, {"2.6\n", "menu"},
+      {"2\n", "同類項をまとめよう"},
+      {"6/2\n", "2つの多項式をたしたりひいたりできるようになろう。"},
+      {"2.6\n", "2つの多項式をたしたりひいたりできるようになろう。"},
       {"4\n", "menu"}, {"5\n", "menu"}, {"6\n", "menu"}, {"7\n", "menu"}, {"7.4\n", "menu"},
   };
   for (const auto& c : cases) {
