@@ -9,19 +9,6 @@ namespace lesson {
 
 namespace {
 
-// Brackets a run drawn only to measure, so that readers of the trace can leave it out; the
-// bracket closes even when the run ends in a runtime error.
-class MeasuringRun {
- public:
-  explicit MeasuringRun(platform::Runtime& rt) : rt_(rt) { rt_.BeginMeasure(); }
-  ~MeasuringRun() { rt_.EndMeasure(); }
-  MeasuringRun(const MeasuringRun&) = delete;
-  MeasuringRun& operator=(const MeasuringRun&) = delete;
-
- private:
-  platform::Runtime& rt_;
-};
-
 // One line of text that goes into a box: its width, measured with the tall-bracket flag
 // held as it was, so that the drawing sees the flag the caller set.
 struct BoxLine {

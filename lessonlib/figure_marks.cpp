@@ -81,6 +81,7 @@ void PlaceAngleLabel(Program& p) {
   // The label is a box `width` wide and 2 * half_height high (one line, or a fraction), set
   // against the point at MarkRadius along the bisector, from the bisector's side.
   const float half_height = platform::PfKINSTR(label, "ﾀ") > 0 ? 40.0f : 22.0f;
+  p.geometry.DY = half_height;
   const float c = std::cos(bisector);
   const float s = std::sin(bisector);
   t.TextX = f.MarkX0 + f.MarkRadius * c + width * (c / 2 - 0.5f) + f.LabelOffsetX;

@@ -116,6 +116,40 @@ struct PracticeMemory {
   float LastSign = 0;
 };
 
+// The values of the library's figure and graph routines (polygons, line and arc geometry,
+// roots, prime factors and divisors, coordinate axes and graphs, arrows and slope triangles,
+// boxed labels and braces). The routines share them: a later routine overwrites what an
+// earlier one left, so a caller sets every input again before each call.
+struct GeometryState {
+  // Polygon: the number of vertices (rows of GraphValues) and the sides' draw width; SIZE1 is
+  // also the font size of the coordinate axes' numbers.
+  float KAKU = 0, SIZE1 = 0;
+  // Work points: a second line or an outside point (CX, CY, DX, DY), the foot of a
+  // perpendicular (EX, EY), the crossing of two lines (AX2, AY2), a point on an arc and an
+  // arrow's end (ZX, ZY), the library's work point (X1, Y1), a radius (R), a length (D).
+  float CX = 0, CY = 0, DX = 0, DY = 0, EX = 0, EY = 0, AX2 = 0, AY2 = 0, ZX = 0, ZY = 0;
+  float X1 = 0, Y1 = 0, R = 0, D = 0;
+  float KAKUDO = 0;         // the angle of an arc point, in degrees
+  float LinesParallel = 0;  // 1 when the last crossing asked for was of parallel lines
+  // Square roots: the number under the root and what is taken out, with their texts.
+  float R1B = 0, R1B1 = 0, R1A = 0, R1I = 0;
+  std::string R1A1, CoefficientText, RAB, RABM, RemainingRootText;
+  // Prime factors and divisors.
+  float SOSU = 0, SOSU1 = 0, Q = 0, KOSUU = 0;
+  // The graph window (AA1..AA2 across, BB1..BB2 up), its scales in graph units per grid
+  // cell, the axes' one-call "no numbers" switch (-1) and the scaled numbers' work values.
+  float AA1 = 0, AA2 = 0, BB1 = 0, BB2 = 0, BAIX = 0, BAIY = 0, NASI = 0, P1 = 0, P2 = 0;
+  std::string TickWholeText, TickTenthsText;
+  // Plotted points and graphs: the point in graph units and on screen, the label's one-call
+  // offsets, the graph type and coefficients, the running point of the dots.
+  float XG = 0, YG = 0, GX = 0, GY = 0, KASANARIX = 0, KASANARIY = 0;
+  float IROIRO = 0, AA = 0, BB = 0, CC = 0, GX5 = 0, GY5 = 0;
+  // Arrows (head at the start with MUKI -1, at both ends with YA 2) and the slope triangle
+  // between (GX3, GY3) and (GX4, GY4), with its texts and label selector.
+  float MUKI = 0, YA = 0, GX3 = 0, GY3 = 0, GX4 = 0, GY4 = 0;
+  std::string SlopeRunText, SlopeRiseText, HYOUJI;
+};
+
 // The work arrays that start-up dimensions (indexes 0 to the bound).
 struct LessonWork {
   CheckedArray<float, 80> TermValues;
@@ -123,9 +157,9 @@ struct LessonWork {
   CheckedArray<float, 40> AuxValues;
   CheckedArray<std::string, 40> AuxTexts;
   CheckedArray2<std::string, 5, 2> RowTexts;
-  CheckedArray2<float, 10, 2> GraphValues;
+  CheckedArray2<float, 10, 2> GraphValues;  // polygon vertices, (prime, exponent) rows
   CheckedArray<float, 40> PointX, PointY;
-  CheckedArray<float, 10> RadiusValues;
+  CheckedArray<float, 10> RadiusValues;     // also the list of primes that factorising tries
   CheckedArray<std::string, 20> PartTexts;
   CheckedArray<std::string, 10> FactorTexts;
   CheckedArray<float, 40> SavedX, SavedY;
@@ -164,6 +198,7 @@ struct Program {
   FractionState fraction;
   LessonLayout layout;
   PracticeMemory practice;
+  GeometryState geometry;
   LessonWork work;
 };
 

@@ -43,6 +43,30 @@ char32_t FirstCodePoint(std::string_view text) {
   }
 }
 
+std::string CharFromCode(char32_t code) {
+  if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = 0xFFFD;
+  std::string text;
+  const auto tail = [&](int shift) {
+    text += static_cast<char>(0x80 | ((code >> shift) & 0x3F));
+  };
+  if (code < 0x80) {
+    text += static_cast<char>(code);
+  } else if (code < 0x800) {
+    text += static_cast<char>(0xC0 | (code >> 6));
+    tail(0);
+  } else if (code < 0x10000) {
+    text += static_cast<char>(0xE0 | (code >> 12));
+    tail(6);
+    tail(0);
+  } else {
+    text += static_cast<char>(0xF0 | (code >> 18));
+    tail(12);
+    tail(6);
+    tail(0);
+  }
+  return text;
+}
+
 std::vector<std::string_view> SplitChars(std::string_view text) {
   std::vector<std::string_view> chars;
   chars.reserve(text.size());

@@ -20,6 +20,8 @@ std::vector<std::string_view> SplitChars(std::string_view text);
 int Utf8Length(std::string_view text);
 // The code point of the first character of `text` (0 for an empty text).
 char32_t FirstCodePoint(std::string_view text);
+// The one-character text of a code point (the replacement character for one that is not).
+std::string CharFromCode(char32_t code);
 // The length of one character in code page 932: 1 or 2.
 int Cp932Length(std::string_view ch);
 
