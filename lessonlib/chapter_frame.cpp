@@ -12,12 +12,16 @@ constexpr int kEraser = 15;
 
 void EraseScreen(Program& p) { p.rt.PsLINE(0, 0, 1760, 1800, true, kEraser, 2, kEraser); }
 
-void DrawLessonText(Program& p, const std::string& text, float colour, float x, float y) {
+void DrawCaptionText(Program& p, const std::string& text, float colour, float x, float y) {
   p.text.TextToDraw = text;
   p.text.TextColour = colour;
   p.text.TextX = x;
   p.text.TextY = y;
   DrawText(p);
+}
+
+void DrawLessonText(Program& p, const std::string& text, float colour, float x, float y) {
+  DrawCaptionText(p, text, colour, x, y);
   p.layout.LineEndX = p.text.TextX;
   p.layout.LineY = p.text.TextY;
 }
@@ -109,7 +113,13 @@ float StepYValue(const Program& p, StepY y) {
 void ShowSteps(Program& p, std::initializer_list<LessonStep> steps) {
   for (const LessonStep& step : steps) {
     if (step.wait == kKeyFirst) WaitForKey(p);
-    DrawLessonText(p, step.text, step.colour, StepXValue(p, step.x), StepYValue(p, step.y));
+    const float x = StepXValue(p, step.x);
+    const float y = StepYValue(p, step.y);
+    if (step.line == kCaption) {
+      DrawCaptionText(p, step.text, step.colour, x, y);
+    } else {
+      DrawLessonText(p, step.text, step.colour, x, y);
+    }
   }
 }
 

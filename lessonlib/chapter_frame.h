@@ -42,6 +42,9 @@ Jump RunSubMenu(Program& p, const char* item_line, std::initializer_list<Place> 
 // Erases the whole screen (the box that menus, goal screens and many sections start with).
 void EraseScreen(Program& p);
 
+// Draws `text` with DrawText at (x, y) in `colour`, leaving the lesson layout as it was: a
+// caption beside the line, or a mark over it. TextX is left just after the text.
+void DrawCaptionText(Program& p, const std::string& text, float colour, float x, float y);
 // Draws `text` with DrawText at (x, y) in `colour` and keeps the lesson layout: LineEndX and
 // LineY follow the text.
 void DrawLessonText(Program& p, const std::string& text, float colour, float x, float y);
@@ -91,6 +94,10 @@ constexpr StepY Below(float dy) { return {StepY::kLine, dy}; }
 
 enum StepWait : bool { kAtOnce = false, kKeyFirst = true };
 
+// Whether the lesson layout follows the text (a line of the screen), or the text stands
+// beside the line as a caption and the next row is placed as if it were not there.
+enum StepLine : bool { kMovesLine = false, kCaption = true };
+
 // One row; without a position the text continues the current line.
 struct LessonStep {
   StepWait wait;
@@ -98,10 +105,11 @@ struct LessonStep {
   float colour;
   StepX x = AfterText();
   StepY y = OnLine();
+  StepLine line = kMovesLine;
 };
 
 // Draws the steps in order, each after a key press (WaitForKey) where its row asks for one,
-// with DrawLessonText, so that LineEndX and LineY follow every text.
+// with DrawLessonText, so that LineEndX and LineY follow every text but a caption.
 void ShowSteps(Program& p, std::initializer_list<LessonStep> steps);
 
 // ---- Drill tables -------------------------------------------------------------------------

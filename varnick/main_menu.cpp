@@ -1,6 +1,8 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
 #include "varnick/expression_value/expression_value.h"
+#include "varnick/p19_answers/p19_answers.h"
+#include "varnick/p22_answers/p22_answers.h"
 #include "varnick/varnick.h"
 
 namespace varnick {
@@ -11,12 +13,12 @@ namespace {
 const lesson::MainMenu kMenu{
     {{
         {"1　式の値", RunExpressionValueChapter},
-        {"2　練習問題", nullptr},
+        {"2　練習問題", RunP19ExercisesChapter},
         {"3　単項式の乗法", nullptr},
         {"4　単項式の除法", nullptr},
         {"5　分数をふくむ式の除法", nullptr},
         {"6　乗除の混じった計算", nullptr},
-        {"7　練習問題", nullptr},
+        {"7　練習問題", RunP22ExercisesChapter},
         {"8　終了", nullptr},
     }},
     lesson::AskMenuNumber,

@@ -25,9 +25,27 @@ std::string Joined(const Fields& fields, size_t from) {
   return line;
 }
 
+// A line op's mark on the lesson screen as a step, or "" when it is none: a cancellation
+// stroke or a filled box above the prompt band that is not an eraser.
+std::string MarkStep(const Fields& e) {
+  const float x1 = std::stof(e[2]), y1 = std::stof(e[3]);
+  const float x2 = std::stof(e[4]), y2 = std::stof(e[5]);
+  if (e[7] == "0") {
+    const bool placed = e[6] == "3" && y2 - y1 == 28;
+    const bool struck_cell = x2 - x1 == 28 && y2 - y1 == 20;
+    if (placed || struck_cell) {
+      return "stroke " + e[2] + " " + e[3] + " " + e[4] + " " + e[5] + " " + e[6] + " " + e[9];
+    }
+  } else if (e[7] == "2" && e[6] != "15" && y1 < 639) {
+    return "box " + e[2] + " " + e[3] + " " + e[4] + " " + e[5] + " " + e[6] + " " + e[8] + " " +
+           e[9];
+  }
+  return {};
+}
+
 }  // namespace
 
-std::vector<std::string> Steps(const platform::Trace& trace) {
+std::vector<std::string> Steps(const platform::Trace& trace, Detail detail) {
   std::vector<std::string> steps;
   int menu_items = 0;  // of the main menu, still to come after its title
   for (const Fields& e : testing_support::Events(trace)) {
@@ -49,6 +67,9 @@ std::vector<std::string> Steps(const platform::Trace& trace) {
     } else if (e[0] == "op" && e[1] == "PsLINE" && e[6] == "15" && e[7] == "2" && e[8] == "15" &&
                std::stof(e[3]) < 639) {
       steps.push_back("erase " + e[2] + " " + e[3] + " " + e[4] + " " + e[5]);
+    } else if (detail == Detail::kWithMarks && e[0] == "op" && e[1] == "PsLINE") {
+      const std::string mark = MarkStep(e);
+      if (!mark.empty()) steps.push_back(mark);
     }
   }
   return steps;
@@ -96,6 +117,16 @@ Expected& Expected::Key() { return Line("key"); }
 Expected& Expected::Erase(float x, float y, float width, float height) {
   return Line("erase " + Number(x) + " " + Number(y) + " " + Number(x + width) + " " +
               Number(y + height));
+}
+
+Expected& Expected::Stroke(float x1, float y1, float x2, float y2, int colour, int width) {
+  return Line("stroke " + Number(x1) + " " + Number(y1) + " " + Number(x2) + " " + Number(y2) +
+              " " + std::to_string(colour) + " " + std::to_string(width));
+}
+
+Expected& Expected::Box(float x1, float y1, float x2, float y2, int border, int fill, int width) {
+  return Line("box " + Number(x1) + " " + Number(y1) + " " + Number(x2) + " " + Number(y2) + " " +
+              std::to_string(border) + " " + std::to_string(fill) + " " + std::to_string(width));
 }
 
 Expected& Expected::Line(const std::string& line) {

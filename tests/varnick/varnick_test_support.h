@@ -17,7 +17,12 @@ namespace varnick_testing {
 //   "menu <item line>"              a sub-menu's item line (it waits for a number)
 //   "main-menu"                     the main menu (its title and eight items)
 //   "next-step"                     the next-step prompt (it waits for a number)
-std::vector<std::string> Steps(const platform::Trace& trace);
+// and, with marks, the strokes and boxes drawn on the lesson screen:
+//   "stroke <x1> <y1> <x2> <y2> <colour> <width>"  a cancellation stroke (a placed one, 28
+//                                   deep, or an overlay's line across a struck cell)
+//   "box <x1> <y1> <x2> <y2> <border> <fill> <width>"  a filled box other than an eraser
+enum class Detail { kTexts, kWithMarks };
+std::vector<std::string> Steps(const platform::Trace& trace, Detail detail = Detail::kTexts);
 
 // The steps between the n-th sub-menu line (from 1) and the next one (or the run's end).
 std::vector<std::string> AfterSubMenu(const std::vector<std::string>& steps, int n);
@@ -33,6 +38,8 @@ class Expected {
   Expected& More(int colour, const std::string& text);  // continues the last text's line
   Expected& Key();
   Expected& Erase(float x, float y, float width, float height);
+  Expected& Stroke(float x1, float y1, float x2, float y2, int colour, int width);
+  Expected& Box(float x1, float y1, float x2, float y2, int border, int fill, int width);
   Expected& Line(const std::string& line);
   const std::vector<std::string>& steps() const { return steps_; }
 
