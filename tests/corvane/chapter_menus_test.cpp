@@ -1,4 +1,4 @@
-// The sub-menus and goal screens of chapters 1 and 2.
+// The sub-menus and goal screens of chapters 1 to 3.
 #include <gtest/gtest.h>
 
 #include "tests/corvane/corvane_test_support.h"
@@ -100,4 +100,35 @@ TEST(CorvaneChapter2Menu, ItemsLeadToTheirSections) {
       {"0.6", ""},
       {"4.6", ""},
   });
+}
+
+TEST(CorvaneChapter3Menu, ChoiceLeadsToItsItem) {
+  ExpectChoices("3\n", kChapter3Line, {
+      {"0", ""}, {"13", ""}, {"-3", ""}, {"12.4", ""}, {"0.6", ""}, {"", ""},
+      {"1.4", "ノート1冊a円、ペン1本b円です。"},
+      {"2", "例5　次の2つの式をたしなさい。"},
+      {"6/2", "問5 解答"},
+      {"4", "例6 左の式から右の式をひきなさい。"},
+      {"5", "問6 解答"},
+      {"7", "例7 次の計算をしなさい。"},
+      {"8", "例8 次の計算をしなさい。"},
+      {"9", "問7 解答"},
+      {"10", "次の計算が正しくない理由を説明しよう。"},
+      {"11", "練習問題 解答"},
+      {"11.6", "＜Corvane　メニュー＞"},
+      {"24/2", "＜Corvane　メニュー＞"},
+  });
+}
+
+TEST(CorvaneChapter3Menu, ShowsTheGoalOnEntryOnlyAndAgainAfterTheMainMenu) {
+  // Out of range, a section, back to the main menu, the chapter again, the end.
+  auto session = RunCorvane("3\n0\n6\n12\n3\n12\n8\n");
+  ExpectScreen(ScreenRows(session->trace(), kGoalHeading, kChapter3Line), {
+      Text("<めあて>", 3, 44, 240),
+      Text("2つの多項式をたしたりひいたりできるようになろう。", 0, 44, 305),
+  });
+  EXPECT_EQ(Count(*session, kGoalHeading), 2);
+  EXPECT_EQ(Count(*session, kChapter3Line), 4);
+  EXPECT_EQ(Count(*session, kMenuTitle), 3);
+  EXPECT_EQ(Events(session->trace()).back(), (Fields{"end", "program-ended"}));
 }

@@ -68,6 +68,9 @@ inline const Fields kChapter1Line{"text", "DrawWideText", "16", "666", "0",
                                   "①P10,世界一周道路　②項　③問1　④次数　⑤終了"};
 inline const Fields kChapter2Line{"text", "DrawWideText", "16", "666", "0",
                                   "①同類項　②計算　③問4　④終了"};
+inline const Fields kChapter3Line{
+    "text", "DrawWideText", "16", "666", "0",
+    "①ひろげよう　②加法　③問５　④減法　⑤問６　⑥まとめ　⑦縦加法　⑧縦減法　⑨問7　⑩説明しよう　⑪練習問題　⑫終了"};
 inline const Fields kMenuTitle{"text", "DrawText", "264", "30", "15", "＜Corvane　メニュー＞"};
 
 // Whether a box filled with colour 15 was drawn between the two corners.
