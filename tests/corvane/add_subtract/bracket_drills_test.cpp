@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <regex>
 #include <string>
 
@@ -23,25 +24,21 @@ void AddCoefficient(std::vector<float>& random, int value) {
   random.push_back(Pick(value < 0 ? 2 : 1, 2));
 }
 
-std::vector<float> AdditionDraws(std::initializer_list<std::array<int, 4>> problems) {
+std::vector<float> AdditionDraws(const std::array<int, 4>& problem) {
   std::vector<float> random;
-  for (const auto& problem : problems) {
-    for (int value : problem) AddCoefficient(random, value);
-  }
+  for (int value : problem) AddCoefficient(random, value);
   return random;
 }
 
 // A subtraction as posed: the minuend's two coefficients with their signs, then the
 // subtrahend's sizes and which of its terms is negative.
-std::vector<float> SubtractionDraws(std::initializer_list<std::array<int, 4>> problems) {
+std::vector<float> SubtractionDraws(const std::array<int, 4>& posed) {
   std::vector<float> random;
-  for (const auto& problem : problems) {
-    AddCoefficient(random, problem[0]);
-    AddCoefficient(random, problem[1]);
-    random.push_back(Pick(std::abs(problem[2]) - 1, 8));
-    random.push_back(Pick(std::abs(problem[3]) - 1, 8));
-    random.push_back(Pick(problem[2] < 0 ? 2 : 1, 2));
-  }
+  AddCoefficient(random, posed[0]);
+  AddCoefficient(random, posed[1]);
+  random.push_back(Pick(std::abs(posed[2]) - 1, 8));
+  random.push_back(Pick(std::abs(posed[3]) - 1, 8));
+  random.push_back(Pick(posed[2] < 0 ? 2 : 1, 2));
   return random;
 }
 
@@ -88,10 +85,26 @@ std::vector<Row> SubtractionRows(const SubtractionPass& pass) {
           Next()};
 }
 
-template <typename Pass>
-void Append(std::vector<Row>& rows, std::vector<Row> (*of)(const Pass&), const Pass& pass) {
-  for (const Row& row : of(pass)) rows.push_back(row);
-}
+// A run through a drill: the keys typed, the random numbers handed out and the rows expected,
+// put together pass by pass.
+struct DrillScript {
+  std::string keys;
+  std::vector<float> random;
+  std::vector<Row> rows;
+
+  void Add(const std::string& more_keys, const std::vector<float>& more_random,
+           const std::vector<Row>& more_rows) {
+    keys += more_keys;
+    random.insert(random.end(), more_random.begin(), more_random.end());
+    rows.insert(rows.end(), more_rows.begin(), more_rows.end());
+  }
+
+  std::unique_ptr<lesson::HeadlessSession> RunAndCompare() const {
+    auto session = RunCorvane(keys, random);
+    ExpectScreen(SectionRows(*session, kChapter3Line), rows);
+    return session;
+  }
+};
 
 // Checks one generated problem against the texts written from its values.
 void ExpectBracketTexts(lesson::Program& p, const std::array<int, 4>& shown) {
@@ -125,34 +138,29 @@ TEST(BracketAdditionDrill, WorkedPassesAndTheClosing) {
       {{9, 9, 9, 9}, "9a+9b,9a+9b", "=9a+9b+9a+9b", "=9a+9a+9b+9b", "=18a+18b"},
       {{-9, -9, -9, -9}, "-9a-9b,-9a-9b", "=-9a-9b-9a-9b", "=-9a-9a-9b-9b", "=-18a-18b"},
   };
-  std::string keys = "3\n2\n";
-  std::vector<float> random;
-  std::vector<Row> expected;
+  DrillScript script;
+  script.keys = "3\n2\n";
   const char* go_on[] = {"0", "", "1/2", "11"};
   for (const auto& pass : passes) {
     // Any number but 1 goes on; 2/2 is 1 and ends.
     const size_t k = static_cast<size_t>(&pass - passes);
-    keys += "kkkk" + std::string(k + 1 == std::size(passes) ? "2/2" : go_on[k % 4]) + "\n";
-    for (float r : AdditionDraws({pass.values})) random.push_back(r);
-    Append(expected, AdditionRows, pass);
+    const std::string number = k + 1 == std::size(passes) ? "2/2" : go_on[k % 4];
+    script.Add("kkkk" + number + "\n", AdditionDraws(pass.values), AdditionRows(pass));
   }
-  keys += "kkkkkk";
-  for (const Row& row : std::vector<Row>{
-           Text("   <式の加法の計算>", 7, 600, 60),
-           Text("①　それぞれの式に（　）をつける。", 0, 600, 120),
-           Text("②　+ でつなぐ。", 0, 600, 180),
-           Text("③　（　）をはずす。", 0, 600, 240),
-           Text("④　同類項をまとめる。", 0, 600, 300),
-           Key(), Text("2人の代金の合計は", 7, 40, 400),
-           Key(), Text(" (5a+3b)+(2a+5b)", 0, 40, 450),
-           Key(), Text("=5a+3b+2a+5b", 0, 40, 500),
-           Key(), Text("=5a+2a+3b+5b", 0, 40, 550),
-           Key(), Text("=7a+8b(円)", 5, 40, 600),
-           Key(), Continues("教科書P15 問5　をしなさい。", 7, 40)}) {
-    expected.push_back(row);
-  }
-  auto session = RunCorvane(keys, random);
-  ExpectScreen(SectionRows(*session, kChapter3Line), expected);
+  script.Add("kkkkkk", {}, {
+      Text("   <式の加法の計算>", 7, 600, 60),
+      Text("①　それぞれの式に（　）をつける。", 0, 600, 120),
+      Text("②　+ でつなぐ。", 0, 600, 180),
+      Text("③　（　）をはずす。", 0, 600, 240),
+      Text("④　同類項をまとめる。", 0, 600, 300),
+      Key(), Text("2人の代金の合計は", 7, 40, 400),
+      Key(), Text(" (5a+3b)+(2a+5b)", 0, 40, 450),
+      Key(), Text("=5a+3b+2a+5b", 0, 40, 500),
+      Key(), Text("=5a+2a+3b+5b", 0, 40, 550),
+      Key(), Text("=7a+8b(円)", 5, 40, 600),
+      Key(), Continues("教科書P15 問5　をしなさい。", 7, 40),
+  });
+  const auto session = script.RunAndCompare();
   EXPECT_TRUE(Erased(*session, 0, 0, 1200, 1300));
   EXPECT_TRUE(Erased(*session, 464, 9, 1264, 639));
   EXPECT_TRUE(Erased(*session, 16, 18, 936, 426));
@@ -169,37 +177,32 @@ TEST(BracketSubtractionDrill, WorkedPassesAndTheClosing) {
       // The two binomials are equal: the difference is 0.
       {{4, -2, 4, -2}, "4a-2b,4a-2b", "-4a+2b", "=4a-2b-4a+2b", "=4a-4a-2b+2b", "=0"},
   };
-  std::string keys = "3\n4\n";
-  std::vector<float> random;
-  std::vector<Row> expected;
+  DrillScript script;
+  script.keys = "3\n4\n";
   for (const auto& pass : passes) {
-    keys += &pass == &passes[std::size(passes) - 1] ? "kkkkk1\n" : "kkkkk\n";
-    for (float r : SubtractionDraws({pass.posed})) random.push_back(r);
-    Append(expected, SubtractionRows, pass);
+    const bool last = &pass == &passes[std::size(passes) - 1];
+    script.Add(last ? "kkkkk1\n" : "kkkkk\n", SubtractionDraws(pass.posed), SubtractionRows(pass));
   }
-  keys += "kkkkkkk";
-  for (const Row& row : std::vector<Row>{
-           Text("   <式の減法の計算>", 7, 680, 30),
-           Text("①　それぞれの式に（　）をつける。", 0, 680, 80),
-           Text("②　- でつなぐ。", 0, 680, 130),
-           Text("③　+ にする。", 3, 680, 180),
-           Text("　 ( )の中の項は、", 3, 680, 230),
-           Text("　 すべて符号を変える", 3, 680, 280),
-           Text("④　（　）をはずす。", 0, 680, 330),
-           Text("⑤　同類項をまとめる。", 0, 680, 380),
-           // Under the last result (64, 327); the difference's result 70 right of the end
-           // of its first rewritten line.
-           Key(), Text("2人の代金の差は", 7, 64, 397),
-           Key(), Text(" (5a+3b)-(2a+5b)", 0, 64, 447),
-           Key(), Text("=(5a+3b)+(-2a-5b)", 0, 64, 497),
-           Key(), Text("=5a+3b-2a-5b", 0, 64, 547),
-           Key(), Text("=5a-2a+3b-5b", 0, 64, 597),
-           Key(), Text("=3a-2b(円)", 5, 598, 497),
-           Key(), Text("教科書P16 問6　をしなさい。", 7, 598, 557)}) {
-    expected.push_back(row);
-  }
-  auto session = RunCorvane(keys, random);
-  ExpectScreen(SectionRows(*session, kChapter3Line), expected);
+  script.Add("kkkkkkk", {}, {
+      Text("   <式の減法の計算>", 7, 680, 30),
+      Text("①　それぞれの式に（　）をつける。", 0, 680, 80),
+      Text("②　- でつなぐ。", 0, 680, 130),
+      Text("③　+ にする。", 3, 680, 180),
+      Text("　 ( )の中の項は、", 3, 680, 230),
+      Text("　 すべて符号を変える", 3, 680, 280),
+      Text("④　（　）をはずす。", 0, 680, 330),
+      Text("⑤　同類項をまとめる。", 0, 680, 380),
+      // Under the last result (64, 327); the difference's result 70 right of the end of its
+      // first rewritten line.
+      Key(), Text("2人の代金の差は", 7, 64, 397),
+      Key(), Text(" (5a+3b)-(2a+5b)", 0, 64, 447),
+      Key(), Text("=(5a+3b)+(-2a-5b)", 0, 64, 497),
+      Key(), Text("=5a+3b-2a-5b", 0, 64, 547),
+      Key(), Text("=5a-2a+3b-5b", 0, 64, 597),
+      Key(), Text("=3a-2b(円)", 5, 598, 497),
+      Key(), Text("教科書P16 問6　をしなさい。", 7, 598, 557),
+  });
+  const auto session = script.RunAndCompare();
   EXPECT_TRUE(Erased(*session, 0, 0, 1200, 1300));
   EXPECT_TRUE(Erased(*session, 896, 9, 1696, 639));
   EXPECT_TRUE(Erased(*session, 16, 18, 936, 491));
