@@ -40,18 +40,6 @@ std::vector<std::string> FirstPass(const Problem& problem) {
   return {start, std::find(start, steps.end(), "next-step")};
 }
 
-// The texts of a pass's eleven lines, in order.
-std::vector<std::string> TextsOf(const std::vector<std::string>& steps) {
-  std::vector<std::string> texts;
-  for (const std::string& step : steps) {
-    if (!step.starts_with("text ")) continue;
-    size_t at = 0;
-    for (int field = 0; field < 4; ++field) at = step.find(' ', at) + 1;
-    texts.push_back(step.substr(at));
-  }
-  return texts;
-}
-
 TEST(ExpressionValueGenerator, ScriptedNumbersGiveTheWorkedExample) {
   // a = -3, b = 2, c = -4, d = 2, e = -1, f = 5, x = 4, y = -1, then a seventeenth number
   // that the next draw must get.

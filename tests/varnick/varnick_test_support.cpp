@@ -89,6 +89,33 @@ std::vector<std::string> AfterSubMenu(const std::vector<std::string>& steps, int
   return section;
 }
 
+namespace {
+
+platform::HeadlessOptions RunOptions(const std::string& keys, const std::vector<float>& random) {
+  platform::HeadlessOptions options = testing_support::WithKeys(keys);
+  options.random = random;
+  return options;
+}
+
+}  // namespace
+
+VarnickRun::VarnickRun(const std::string& keys, const std::vector<float>& random)
+    : session(varnick::kVarnick, RunOptions(keys, random)) {
+  session.Start();
+  steps = Steps(session.trace(), Detail::kWithMarks);
+}
+
+std::vector<std::string> TextsOf(const std::vector<std::string>& steps) {
+  std::vector<std::string> texts;
+  for (const std::string& step : steps) {
+    if (!step.starts_with("text ")) continue;
+    size_t at = 0;
+    for (int field = 0; field < 4; ++field) at = step.find(' ', at) + 1;
+    texts.push_back(step.substr(at));
+  }
+  return texts;
+}
+
 float TextWidth(const std::string& text) {
   lesson::HeadlessSession scratch(varnick::kVarnick);
   scratch.Call([&text](lesson::Program& p) {

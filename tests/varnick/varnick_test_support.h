@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "lessonlib/headless_session.h"
 #include "platform/trace.h"
 
 namespace varnick_testing {
@@ -26,6 +27,19 @@ std::vector<std::string> Steps(const platform::Trace& trace, Detail detail = Det
 
 // The steps between the n-th sub-menu line (from 1) and the next one (or the run's end).
 std::vector<std::string> AfterSubMenu(const std::vector<std::string>& steps, int n);
+
+// A run of Varnick from start-up with a key script (and random numbers handed out first),
+// and its steps with marks.
+struct VarnickRun {
+  explicit VarnickRun(const std::string& keys, const std::vector<float>& random = {});
+  // The steps after the n-th sub-menu line, up to the next one.
+  std::vector<std::string> Section(int n = 1) const { return AfterSubMenu(steps, n); }
+  lesson::HeadlessSession session;
+  std::vector<std::string> steps;
+};
+
+// The texts of a run of steps, without their places and colours.
+std::vector<std::string> TextsOf(const std::vector<std::string>& steps);
 
 // The advance of a formula text as DrawText draws it.
 float TextWidth(const std::string& text);
