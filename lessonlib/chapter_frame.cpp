@@ -92,8 +92,6 @@ void PickNextItem(Program& p, float count) {
 
 namespace lesson {
 
-namespace {
-
 float StepXValue(const Program& p, StepX x) {
   switch (x.base) {
     case StepX::kColumn: return p.layout.ColumnX + x.offset;
@@ -107,8 +105,6 @@ float StepXValue(const Program& p, StepX x) {
 float StepYValue(const Program& p, StepY y) {
   return y.base == StepY::kLine ? p.layout.LineY + y.offset : y.offset;
 }
-
-}  // namespace
 
 void ShowSteps(Program& p, std::initializer_list<LessonStep> steps) {
   for (const LessonStep& step : steps) {

@@ -108,6 +108,10 @@ struct LessonStep {
   StepLine line = kMovesLine;
 };
 
+// Where a step starts, with the layout as it stands.
+float StepXValue(const Program& p, StepX x);
+float StepYValue(const Program& p, StepY y);
+
 // Draws the steps in order, each after a key press (WaitForKey) where its row asks for one,
 // with DrawLessonText, so that LineEndX and LineY follow every text but a caption.
 void ShowSteps(Program& p, std::initializer_list<LessonStep> steps);

@@ -1,5 +1,6 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
+#include "ostrel/explaining/explaining.h"
 #include "ostrel/number_forms/number_forms.h"
 #include "ostrel/ostrel.h"
 
@@ -7,11 +8,11 @@ namespace ostrel {
 
 namespace {
 
-// Items 2 to 6 show the menu again until their chapters are in.
+// Items 3 to 6 show the menu again until their chapters are in.
 const lesson::MainMenu kMenu{
     {{
         {"1　数の表し方", RunNumberFormsChapter},
-        {"2　式による説明", nullptr},
+        {"2　式による説明", RunExplainingChapter},
         {"3　等式の変形", nullptr},
         {"4　P29 練習問題", nullptr},
         {"5　P30 学びをたしかめよう", nullptr},

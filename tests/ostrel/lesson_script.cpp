@@ -9,7 +9,7 @@
 
 namespace ostrel_testing {
 
-Script ScriptOf(const platform::Trace& trace) {
+Script ScriptOf(const platform::Trace& trace, ScriptDetail detail) {
   Script script;
   for (const Fields& e : testing_support::Events(trace)) {
     if (e[0] == "text" && e[1] == "DrawText") {
@@ -18,9 +18,12 @@ Script ScriptOf(const platform::Trace& trace) {
       script.push_back({"wait"});
     } else if (e == Fields{"wait", "ReadFieldKeys"}) {
       script.push_back({"field"});
-    } else if (e[0] == "op" && e[1] == "PsLINE" && e[6] == "15" && e[7] == "2" &&
-               e[8] == "15" && std::stof(e[3]) < 639) {
-      script.push_back({"erase", e[2], e[3], e[4], e[5]});
+    } else if (e[0] == "op" && e[1] == "PsLINE" && e[7] == "2" && std::stof(e[3]) < 639) {
+      if (e[6] == "15" && e[8] == "15") {
+        script.push_back({"erase", e[2], e[3], e[4], e[5]});
+      } else if (detail == kWithBoxes) {
+        script.push_back({"box", e[2], e[3], e[4], e[5], e[6], e[8], e[9]});
+      }
     }
   }
   return script;

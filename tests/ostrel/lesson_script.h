@@ -18,10 +18,14 @@ using testing_support::Fields;
 //   {"wait"}                       a key wait (WaitForKey)
 //   {"field"}                      a number read in the number field
 //   {"erase", x1, y1, x2, y2}      a box filled with colour 15 above the bottom band
+//   {"box", x1, y1, x2, y2, border, fill, width}
+//                                  with kWithBoxes: any other filled box above the band
 using Script = std::vector<Fields>;
 
+enum ScriptDetail { kTextsAndWaits, kWithBoxes };
+
 // The script of a whole trace.
-Script ScriptOf(const platform::Trace& trace);
+Script ScriptOf(const platform::Trace& trace, ScriptDetail detail = kTextsAndWaits);
 // The part of a script after its `n`-th number-field wait (1-based).
 Script AfterField(const Script& script, int n);
 // Where DrawText leaves TextX after drawing `text` from x (the end of a text).

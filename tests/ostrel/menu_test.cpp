@@ -15,6 +15,7 @@ namespace {
 const Fields kTitle{"text", "DrawText", "264", "30", "15", "＜Ostrel　メニュー＞"};
 const Fields kPrompt{"text", "DrawWideText", "816", "648", "0", "番号を入力して下さい。"};
 const Fields kGoalHeading{"text", "DrawText", "44", "240", "5", "<めあて>"};
+const Fields kExplainingGoalHeading{"text", "DrawText", "44", "240", "3", "<めあて>"};
 const char* const kItemLine =
     "①倍数　②偶数　③奇数　④連続する数　⑤自然数　⑥まとめ　⑦練習1　⑧練習2　⑨終了";
 
@@ -55,7 +56,7 @@ TEST(OstrelMainMenu, DrawsPanelTitleAndItemsAndItsPromptOnce) {
 
 // Where a number typed at the main menu leads.
 TEST(OstrelMainMenu, GoesWhereTheNumberSays) {
-  enum Outcome { kEnds, kMenuAgain, kChapter1 };
+  enum Outcome { kEnds, kMenuAgain, kChapter1, kChapter2 };
   const struct {
     const char* keys;
     Outcome outcome;
@@ -65,9 +66,10 @@ TEST(OstrelMainMenu, GoesWhereTheNumberSays) {
       {"0\n", kMenuAgain},  {"9\n", kMenuAgain},  {"-3\n", kMenuAgain},
       {"1/2\n", kMenuAgain}, {"\n", kMenuAgain},  {"7\n", kMenuAgain},
       {"7.4\n", kMenuAgain}, {"7.6\n", kMenuAgain},
-      // Chapters 2 to 6 are not in yet: their items show the menu again.
-      {"2\n", kMenuAgain},  {"3\n", kMenuAgain},  {"4\n", kMenuAgain},
-      {"5\n", kMenuAgain},  {"6\n", kMenuAgain},  {"6/2\n", kMenuAgain},
+      {"2\n", kChapter2},   {"2.4\n", kChapter2}, {"4/2\n", kChapter2},
+      // Chapters 3 to 6 are not in yet: their items show the menu again.
+      {"3\n", kMenuAgain},  {"4\n", kMenuAgain},  {"5\n", kMenuAgain},
+      {"6\n", kMenuAgain},  {"6/2\n", kMenuAgain},
       // Enter on a zero denominator clears the entry; the field reads on.
       {"3/0\n8\n", kEnds},  {"/\n1\n", kChapter1},
   };
@@ -76,6 +78,7 @@ TEST(OstrelMainMenu, GoesWhereTheNumberSays) {
     const platform::ExitReason reason = session.Start();
     const int titles = Count(session.trace(), kTitle);
     const bool goal = Count(session.trace(), kGoalHeading) == 1;
+    const bool explaining_goal = Count(session.trace(), kExplainingGoalHeading) == 1;
     switch (c.outcome) {
       case kEnds:
         EXPECT_EQ(reason, platform::ExitReason::kProgramEnded) << c.keys;
@@ -91,6 +94,10 @@ TEST(OstrelMainMenu, GoesWhereTheNumberSays) {
       case kChapter1:
         EXPECT_EQ(titles, 1) << c.keys;
         EXPECT_TRUE(goal) << c.keys;
+        break;
+      case kChapter2:
+        EXPECT_EQ(titles, 1) << c.keys;
+        EXPECT_TRUE(explaining_goal) << c.keys;
         break;
     }
   }
