@@ -106,17 +106,19 @@ float StepYValue(const Program& p, StepY y) {
   return y.base == StepY::kLine ? p.layout.LineY + y.offset : y.offset;
 }
 
-void ShowSteps(Program& p, std::initializer_list<LessonStep> steps) {
-  for (const LessonStep& step : steps) {
-    if (step.wait == kKeyFirst) WaitForKey(p);
-    const float x = StepXValue(p, step.x);
-    const float y = StepYValue(p, step.y);
-    if (step.line == kCaption) {
-      DrawCaptionText(p, step.text, step.colour, x, y);
-    } else {
-      DrawLessonText(p, step.text, step.colour, x, y);
-    }
+void ShowStep(Program& p, const LessonStep& step) {
+  if (step.wait == kKeyFirst) WaitForKey(p);
+  const float x = StepXValue(p, step.x);
+  const float y = StepYValue(p, step.y);
+  if (step.line == kCaption) {
+    DrawCaptionText(p, step.text, step.colour, x, y);
+  } else {
+    DrawLessonText(p, step.text, step.colour, x, y);
   }
+}
+
+void ShowSteps(Program& p, std::initializer_list<LessonStep> steps) {
+  for (const LessonStep& step : steps) ShowStep(p, step);
 }
 
 void StoreDrillTable(Program& p, std::span<const DrillRow> rows) {

@@ -115,6 +115,8 @@ float StepYValue(const Program& p, StepY y);
 // Draws the steps in order, each after a key press (WaitForKey) where its row asks for one,
 // with DrawLessonText, so that LineEndX and LineY follow every text but a caption.
 void ShowSteps(Program& p, std::initializer_list<LessonStep> steps);
+// One row of a step table, for tables whose rows draw more than text.
+void ShowStep(Program& p, const LessonStep& step);
 
 // ---- Drill tables -------------------------------------------------------------------------
 

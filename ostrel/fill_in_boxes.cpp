@@ -71,13 +71,13 @@ void ShowExplanation(Program& p, const FillInStyle& style, std::span<const FillI
                      std::initializer_list<ExplanationRow> rows) {
   for (const ExplanationRow& row : rows) {
     const lesson::LessonStep& step = row.step;
+    if (row.box == 0) {
+      lesson::ShowStep(p, step);
+      continue;
+    }
     if (step.wait == lesson::kKeyFirst) lesson::WaitForKey(p);
     const float x = lesson::StepXValue(p, step.x);
     const float y = lesson::StepYValue(p, step.y);
-    if (row.box == 0) {
-      lesson::DrawLessonText(p, step.text, step.colour, x, y);
-      continue;
-    }
     const FillInBox& box = BoxNumbered(boxes, row.box);
     PlaceX(p, style, box.number) = x;
     PlaceY(p, style, box.number) = y;

@@ -11,6 +11,7 @@ using lesson::AtColumn;
 using lesson::AtMargin;
 using lesson::AtY;
 using lesson::Below;
+using lesson::kCaption;
 using lesson::kAtOnce;
 using lesson::kKeyFirst;
 
@@ -28,8 +29,9 @@ lesson::Jump RunThreeSumExplore(lesson::Program& p) {
   // The conjecture stands right of the sums, the plan under the example line.
   const float example_y = p.work.SavedY(1);
   lesson::ShowSteps(p, {
-      {kAtOnce, "<予想>", 7, AtColumn(440), AtY(example_y - 60)},
-      {kAtOnce, "連続する3つの整数の和は、3の倍数である。", 3, AtColumn(440), AtY(example_y - 10)},
+      {kAtOnce, "<予想>", 7, AtColumn(440), AtY(example_y - 60), kCaption},
+      {kAtOnce, "連続する3つの整数の和は、3の倍数である。", 3, AtColumn(440), AtY(example_y - 10),
+       kCaption},
       {kKeyFirst, "予想が正しいことを、次の手順で説明しよう。", 7, AtColumn(), AtY(example_y + 70)},
       {kKeyFirst, "① ", 7, AtMargin(), Below(50)},
       {kAtOnce, "連続する3つの整数を文字で表す。", 0},
