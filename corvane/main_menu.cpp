@@ -2,6 +2,7 @@
 #include "corvane/corvane.h"
 #include "corvane/like_terms/like_terms.h"
 #include "corvane/monomials/monomials.h"
+#include "corvane/multiply_divide/multiply_divide.h"
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
 
@@ -9,13 +10,13 @@ namespace corvane {
 
 namespace {
 
-// Items 4 to 6 show the menu again until their chapters are in; item 7 names no chapter.
+// Items 5 and 6 show the menu again until their chapters are in; item 7 names no chapter.
 const lesson::MainMenu kMenu{
     {{
         {"1　単項式と多項式", RunMonomialsChapter},
         {"2　同類項", RunLikeTermsChapter},
         {"3　式の加法・減法", RunAddSubtractChapter},
-        {"4　数×多項式、多項式÷数", nullptr},
+        {"4　数×多項式、多項式÷数", RunMultiplyDivideChapter},
         {"5　かっこのある式の計算", nullptr},
         {"6　分数をふくむ式の計算", nullptr},
         {"7　", nullptr},

@@ -1,8 +1,24 @@
 #include "corvane/sections.h"
 
 #include "lessonlib/chapter_frame.h"
+#include "lessonlib/formula.h"
 
 namespace corvane {
+
+void DrawArc(lesson::Program& p, const DottedArc& arc) {
+  lesson::FigureState& f = p.figure;
+  f.MarkX0 = arc.x0;
+  f.MarkY0 = arc.y0;
+  f.MarkX1 = arc.x1;
+  f.MarkY1 = arc.y1;
+  f.LineColour = arc.colour;
+  f.ArcSide = arc.side;
+  f.ArcBulge = arc.bulge;
+  f.BoxWidth = arc.step;
+  f.MarkLabel = arc.label;
+  p.text.TextColour = arc.label_colour;
+  lesson::DrawDottedArc(p);
+}
 
 void StartAnswerScreen(lesson::Program& p) {
   lesson::EraseScreen(p);

@@ -26,6 +26,19 @@ using lesson::OnLine;
 using lesson::StepX;
 using lesson::StepY;
 
+// A dotted arc over the chord from (x0, y0) to (x1, y1), drawn by DrawDottedArc: the
+// distribution arcs from a multiplier to the terms it multiplies, and length marks.
+struct DottedArc {
+  float x0, y0, x1, y1;
+  float colour;
+  float side;   // -1: bulges to the left of the way from (x0, y0) to (x1, y1), 1: to the right
+  float bulge;  // the height: 1 to 15 count 16 units each, a negative one is the height itself
+  float step = 1;          // degrees between dots: 181 dots for 1, 91 for 2
+  std::string label = "";  // formula text set outside the arc's middle
+  float label_colour = 0;
+};
+void DrawArc(lesson::Program& p, const DottedArc& arc);
+
 // An answer screen's start: the whole screen erased, the text block at x 108 from y 30.
 void StartAnswerScreen(lesson::Program& p);
 

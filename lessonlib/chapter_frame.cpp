@@ -135,6 +135,12 @@ float PickRandomWhole(Program& p, float first, float count) {
   return platform::PnFInt(p.rt.PaRnd() * count) + first;
 }
 
+float PickRandomSigned(Program& p, float first, float count) {
+  const float magnitude = PickRandomWhole(p, first, count);
+  p.layout.RandomPick = PickRandomWhole(p, 0, 2);
+  return p.layout.RandomPick == 0 ? -magnitude : magnitude;
+}
+
 void EraseBetween(Program& p, float x1, float y1, float x2, float y2) {
   p.rt.PsLINE(x1, y1, x2, y2, false, kEraser, 2, kEraser);
 }

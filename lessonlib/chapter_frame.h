@@ -134,6 +134,9 @@ void StoreDrillTable(Program& p, std::span<const DrillRow> rows);
 // A uniform random whole number from `first` to first + count - 1: the integer part of
 // count times the runtime's random fraction, plus `first`.
 float PickRandomWhole(Program& p, float first, float count);
+// The same, then its sign: a second draw, kept in RandomPick, makes it negative when it is 0
+// (of 0 and 1).
+float PickRandomSigned(Program& p, float first, float count);
 
 // ---- Erasing ------------------------------------------------------------------------------
 

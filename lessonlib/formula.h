@@ -166,6 +166,11 @@ void StripLeadingPlus(Program& p);
 void StripLeadingSign(Program& p);
 void BracketIfMinus(Program& p);
 
+// The same on a text of the caller's, passed through WorkText: the text as the helper leaves it.
+std::string WithoutLeadingPlus(Program& p, const std::string& text);
+std::string WithoutLeadingSign(Program& p, const std::string& text);
+std::string BracketedIfMinus(Program& p, const std::string& text);
+
 // A coefficient written right before its letter or bracket, from the digits that
 // FormatNumberArrays wrote for `value`: its signed form, for a term that follows another. 0
 // gives the empty text, 1 "+", -1 "-", any other value its digits with "+" in front when it is

@@ -46,4 +46,26 @@ void SignCoefficientText(float value, std::string& text) {
   if (value > 0) text.insert(0, 1, '+');
 }
 
+namespace {
+
+std::string ThroughWorkText(Program& p, void (*helper)(Program&), const std::string& text) {
+  p.text.WorkText = text;
+  helper(p);
+  return p.text.WorkText;
+}
+
+}  // namespace
+
+std::string WithoutLeadingPlus(Program& p, const std::string& text) {
+  return ThroughWorkText(p, StripLeadingPlus, text);
+}
+
+std::string WithoutLeadingSign(Program& p, const std::string& text) {
+  return ThroughWorkText(p, StripLeadingSign, text);
+}
+
+std::string BracketedIfMinus(Program& p, const std::string& text) {
+  return ThroughWorkText(p, BracketIfMinus, text);
+}
+
 }  // namespace lesson

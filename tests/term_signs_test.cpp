@@ -40,6 +40,11 @@ TEST(TermSigns, ChangeOnlyTheLeadingSign) {
     EXPECT_EQ(apply(lesson::StripLeadingPlus, c.term), c.without_plus);
     EXPECT_EQ(apply(lesson::StripLeadingSign, c.term), c.without_sign);
     EXPECT_EQ(apply(lesson::BracketIfMinus, c.term), c.bracketed);
+    // The same on a text of the caller's, which WorkText carries.
+    EXPECT_EQ(lesson::WithoutLeadingPlus(p, c.term), c.without_plus);
+    EXPECT_EQ(lesson::WithoutLeadingSign(p, c.term), c.without_sign);
+    EXPECT_EQ(lesson::BracketedIfMinus(p, c.term), c.bracketed);
+    EXPECT_EQ(p.text.WorkText, c.bracketed);
   }
 }
 

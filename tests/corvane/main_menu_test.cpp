@@ -98,7 +98,8 @@ TEST(CorvaneMainMenu, ChoiceRoundsToItsItem) {
       {"2\n", "同類項をまとめよう"},
       {"6/2\n", "2つの多項式をたしたりひいたりできるようになろう。"},
       {"2.6\n", "2つの多項式をたしたりひいたりできるようになろう。"},
-      {"4\n", "menu"}, {"5\n", "menu"}, {"6\n", "menu"}, {"7\n", "menu"}, {"7.4\n", "menu"},
+      {"4\n", "多項式と数の乗法や除法ができるようになろう。"},
+      {"5\n", "menu"}, {"6\n", "menu"}, {"7\n", "menu"}, {"7.4\n", "menu"},
   };
   for (const auto& c : cases) {
     auto session = RunCorvane(c.keys);

@@ -23,37 +23,6 @@ void DrawCoin(lesson::Program& p, float n) {
   p.layout.RandomPick = lesson::PickRandomWhole(p, 0, n);
 }
 
-// A whole number from `first` to first + count - 1, made negative when a two-sided coin
-// shows 0.
-float DrawSigned(lesson::Program& p, float first, float count) {
-  const float magnitude = lesson::PickRandomWhole(p, first, count);
-  DrawCoin(p, 2);
-  return p.layout.RandomPick == 0 ? -magnitude : magnitude;
-}
-
-// A coefficient written before its letter after another term: "" for 0, "+" for 1, "-" for
-// -1, else the number with its sign ("+7", "-7").
-void ToSignedCoefficient(lesson::Program& p, float index) {
-  const float value = p.work.TermValues(index);
-  std::string& text = p.work.TermTexts(index);
-  if (value == 0 || value == 1) text.clear();
-  if (value == -1) text = "-";
-  if (value > 0) text = "+" + text;
-}
-
-// The same coefficient as the first term of a line or bracket: without its "+".
-std::string LeadingForm(lesson::Program& p, const std::string& signed_text) {
-  p.text.WorkText = signed_text;
-  lesson::StripLeadingPlus(p);
-  return p.text.WorkText;
-}
-
-std::string BracketedIfMinus(lesson::Program& p, const std::string& text) {
-  p.text.WorkText = text;
-  lesson::BracketIfMinus(p);
-  return p.text.WorkText;
-}
-
 }  // namespace
 
 void GenerateExpressionValueProblem(lesson::Program& p) {
@@ -63,15 +32,15 @@ void GenerateExpressionValueProblem(lesson::Program& p) {
   DrawCoin(p, 2);
   if (p.layout.RandomPick == 0 || a == 1) a = -a;
   w.AuxValues(1) = a;
-  w.TermValues(2) = DrawSigned(p, 1, 7);
-  w.TermValues(3) = DrawSigned(p, 2, 5);
+  w.TermValues(2) = lesson::PickRandomSigned(p, 1, 7);
+  w.TermValues(3) = lesson::PickRandomSigned(p, 2, 5);
   // d is negative two times in three.
   float d = lesson::PickRandomWhole(p, 1, 5);
   DrawCoin(p, 3);
   if (p.layout.RandomPick != 2) d = -d;
   w.AuxValues(4) = d;
-  w.TermValues(5) = DrawSigned(p, 1, 7);
-  w.TermValues(6) = DrawSigned(p, 2, 5);
+  w.TermValues(5) = lesson::PickRandomSigned(p, 1, 7);
+  w.TermValues(6) = lesson::PickRandomSigned(p, 2, 5);
 
   w.TermValues(7) = w.AuxValues(1) * w.TermValues(2);
   w.TermValues(8) = w.AuxValues(1) * w.TermValues(3);
@@ -80,8 +49,8 @@ void GenerateExpressionValueProblem(lesson::Program& p) {
   w.TermValues(11) = w.TermValues(7) + w.TermValues(9);
   w.TermValues(12) = w.TermValues(8) + w.TermValues(10);
 
-  w.AuxValues(5) = DrawSigned(p, 1, 5);
-  const float y = DrawSigned(p, 1, 5);
+  w.AuxValues(5) = lesson::PickRandomSigned(p, 1, 5);
+  const float y = lesson::PickRandomSigned(p, 1, 5);
   // x and y always differ: a y equal to x becomes x + 1 (so y may be 0 or 6).
   w.AuxValues(6) = y == w.AuxValues(5) ? w.AuxValues(5) + 1 : y;
 }
@@ -104,15 +73,20 @@ void ShowExpressionValueSolution(lesson::Program& p) {
   // The y product follows the x product: a positive one gets its "+", a negative one
   // carries its own "-".
   if (w.AuxValues(8) > 0) w.AuxTexts(8) = "+" + w.AuxTexts(8);
-  for (float index : {2.f, 3.f, 5.f, 6.f, 7.f, 8.f, 9.f, 10.f, 11.f, 12.f}) ToSignedCoefficient(p, index);
-  for (float index : {2.f, 5.f, 7.f, 11.f}) w.TermTexts(index) = LeadingForm(p, w.TermTexts(index));
+  for (float index : {2.f, 3.f, 5.f, 6.f, 7.f, 8.f, 9.f, 10.f, 11.f, 12.f}) {
+    lesson::SignCoefficientText(w.TermValues(index), w.TermTexts(index));
+  }
+  for (float index : {2.f, 5.f, 7.f, 11.f}) {
+    w.TermTexts(index) = lesson::WithoutLeadingPlus(p, w.TermTexts(index));
+  }
 
   // The collected expression: a term with a coefficient of 0 is left out, and the y term
   // then leads the line. A coefficient of 1 or -1 multiplies its value without a sign.
   std::string x_coefficient_text, y_coefficient_text;
   if (x_coefficient != 0) x_coefficient_text = w.TermTexts(11);
   if (y_coefficient != 0) {
-    y_coefficient_text = x_coefficient == 0 ? LeadingForm(p, w.TermTexts(12)) : w.TermTexts(12);
+    y_coefficient_text =
+        x_coefficient == 0 ? lesson::WithoutLeadingPlus(p, w.TermTexts(12)) : w.TermTexts(12);
   }
   const auto times = [](float coefficient) {
     return coefficient == 1 || coefficient == -1 ? "" : "*";
@@ -147,8 +121,8 @@ void ShowExpressionValueSolution(lesson::Program& p) {
   });
   lesson::WaitForKey(p);
   // Negative values are substituted in brackets.
-  if (w.AuxValues(5) < 0) w.AuxTexts(5) = BracketedIfMinus(p, w.AuxTexts(5));
-  if (w.AuxValues(6) < 0) w.AuxTexts(6) = BracketedIfMinus(p, w.AuxTexts(6));
+  if (w.AuxValues(5) < 0) w.AuxTexts(5) = lesson::BracketedIfMinus(p, w.AuxTexts(5));
+  if (w.AuxValues(6) < 0) w.AuxTexts(6) = lesson::BracketedIfMinus(p, w.AuxTexts(6));
   lesson::ShowSteps(p, {
       {kAtOnce,
        "=" + (x_coefficient != 0 ? x_coefficient_text + times(x_coefficient) + w.AuxTexts(5) : "") +

@@ -1,0 +1,53 @@
+#include "corvane/multiply_divide/practice.h"
+
+#include "corvane/multiply_divide/worked_lines.h"
+#include "corvane/sections.h"
+#include "lessonlib/formula.h"
+#include "platform/text_ops.h"
+
+namespace corvane {
+
+void StartAtStageCorner(lesson::Program& p) {
+  p.layout.MarginX = p.work.SavedX(31);
+  p.layout.LineY = p.work.SavedY(31);
+}
+
+float PickCandidate(lesson::Program& p) {
+  lesson::LessonWork& w = p.work;
+  const float picked = lesson::PickRandomWhole(p, 1, 3);
+  p.layout.RandomPick = picked;
+  const float value = w.PointX(picked);
+  for (float i = picked; i <= 3; ++i) w.PointX(i) = w.PointX(i + 1);
+  return value;
+}
+
+void DrawDistributionArcs(lesson::Program& p, float from_x, float from_y, float x_term,
+                          float y_term, float line_y, float side, float x_bulge, float y_bulge) {
+  lesson::WaitForKey(p);
+  DrawArc(p, {from_x, from_y, x_term, line_y, 9, side, x_bulge});
+  lesson::WaitForKey(p);
+  DrawArc(p, {from_x, from_y, y_term, line_y, 7, side, y_bulge});
+}
+
+void StrikeOut(lesson::Program& p, float x, float y, float length, float height,
+               const std::string& left, LeftValue place) {
+  DrawCancelStroke(p, x, y + height, length, -height);
+  p.text.TextToDraw = left;
+  p.text.TextColour = 3;
+  p.text.TextX = x;
+  p.text.TextY = place == LeftValue::kAbove ? y - 30 : y + 28;
+  lesson::DrawLabelText(p);
+}
+
+void CancelProduct(lesson::Program& p, float term, const std::string& digits,
+                   const std::string& left, float denominator) {
+  lesson::LessonWork& w = p.work;
+  StrikeOut(p, w.SavedX(term), w.SavedY(term), 27 * CharCount(digits), 40, left,
+            LeftValue::kAbove);
+  StrikeOut(p, w.SavedX(denominator), w.SavedY(denominator), 27 * CharCount(w.AuxTexts(1)), 28,
+            "1", LeftValue::kBelow);
+}
+
+float CharCount(const std::string& text) { return static_cast<float>(platform::PfKLEN(text)); }
+
+}  // namespace corvane
