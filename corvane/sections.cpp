@@ -16,6 +16,8 @@ void DrawArc(lesson::Program& p, const DottedArc& arc) {
   f.ArcBulge = arc.bulge;
   f.BoxWidth = arc.step;
   f.MarkLabel = arc.label;
+  f.LabelOffsetX = arc.label_dx;
+  f.LabelOffsetY = arc.label_dy;
   p.text.TextColour = arc.label_colour;
   lesson::DrawDottedArc(p);
 }

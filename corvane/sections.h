@@ -36,6 +36,7 @@ struct DottedArc {
   float step = 1;          // degrees between dots: 181 dots for 1, 91 for 2
   std::string label = "";  // formula text set outside the arc's middle
   float label_colour = 0;
+  float label_dx = 0, label_dy = 0;  // moves the label from its place
 };
 void DrawArc(lesson::Program& p, const DottedArc& arc);
 

@@ -56,20 +56,10 @@ struct ArcMark {
 };
 
 void DrawArcMark(lesson::Program& p, const ArcMark& mark) {
-  lesson::FigureState& f = p.figure;
-  f.MarkX0 = p.work.PointX(mark.from);
-  f.MarkY0 = p.work.PointY(mark.from);
-  f.MarkX1 = p.work.PointX(mark.to);
-  f.MarkY1 = p.work.PointY(mark.to);
-  f.LineColour = mark.colour;
-  f.ArcSide = mark.side;
-  f.ArcBulge = mark.bulge;
-  f.BoxWidth = mark.step;
-  f.MarkLabel = mark.label;
-  f.LabelOffsetX = mark.label_dx;
-  f.LabelOffsetY = mark.label_dy;
-  p.text.TextColour = mark.label_colour;
-  lesson::DrawDottedArc(p);
+  const lesson::LessonWork& w = p.work;
+  DrawArc(p, {w.PointX(mark.from), w.PointY(mark.from), w.PointX(mark.to), w.PointY(mark.to),
+              mark.colour, mark.side, mark.bulge, mark.step, mark.label, mark.label_colour,
+              mark.label_dx, mark.label_dy});
 }
 
 void DrawGlobe(lesson::Program& p) {

@@ -46,7 +46,6 @@ void CancelFraction(lesson::Program& p, float numerator, const std::string& coef
 
 void GenerateDivideByFractionProblem(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
-  lesson::FractionState& f = p.fraction;
   // The divisor's numerator q is one of 2, 3, 5, its denominator one of the other primes up to
   // 7; the sign is q's.
   w.PointX(1) = 2;
@@ -67,16 +66,10 @@ void GenerateDivideByFractionProblem(lesson::Program& p) {
   w.TermValues(3) = w.TermValues(13) * size;
   w.TermValues(4) = denominator * w.TermValues(2) / q;
   w.TermValues(5) = denominator * w.TermValues(3) / q;
-  f.FractionNumerator = q;
-  f.FractionDenominator = denominator;
-  lesson::ReduceFractionText(p);
-  w.FactorTexts(1) = f.TextB;
-  lesson::FormatNumberArrays(p);
-  if (w.TermValues(3) > 0) w.TermTexts(3) = "+" + w.TermTexts(3);
-  lesson::SignCoefficientText(w.TermValues(4), w.TermTexts(4));
-  lesson::SignCoefficientText(w.TermValues(5), w.TermTexts(5));
-  f.TextB = "a";
-  f.TextC = "b";
+  WriteProblemTexts(p, q, denominator);
+  // The letters, once the fraction's texts are taken.
+  p.fraction.TextB = "a";
+  p.fraction.TextC = "b";
   // The divisor and its reciprocal, in brackets when negative.
   w.PartTexts(1) = w.FactorTexts(1);
   if (q < 0) w.PartTexts(1) = lesson::BracketedIfMinus(p, w.PartTexts(1));

@@ -32,14 +32,8 @@ void GenerateDivideByNumberProblem(lesson::Program& p) {
   w.TermValues(3) = w.TermValues(13) * size;
   w.TermValues(4) = w.TermValues(2) / d;
   w.TermValues(5) = w.TermValues(3) / d;
-  p.fraction.FractionNumerator = 1;
-  p.fraction.FractionDenominator = d;
-  lesson::ReduceFractionText(p);
-  w.FactorTexts(1) = p.fraction.TextB;
-  lesson::FormatNumberArrays(p);
-  if (w.TermValues(3) > 0) w.TermTexts(3) = "+" + w.TermTexts(3);
-  lesson::SignCoefficientText(w.TermValues(4), w.TermTexts(4));
-  lesson::SignCoefficientText(w.TermValues(5), w.TermTexts(5));
+  // The reciprocal.
+  WriteProblemTexts(p, 1, d);
   // A negative divisor and its reciprocal stand in brackets.
   if (d < 0) {
     w.TermTexts(1) = lesson::BracketedIfMinus(p, w.TermTexts(1));

@@ -11,11 +11,7 @@ namespace corvane {
 
 lesson::Jump RunDivisionPractice(lesson::Program& p) {
   lesson::LessonLayout& l = p.layout;
-  lesson::EraseFrom(p, 0, 0, 1320, 1300);
-  l.MarginX = 40;
-  l.LineY = 30;
-  p.rt.FE_SETDRAWWIDTH(5);
-  lesson::ShowSteps(p, {{kAtOnce, "例2 次の計算をしなさい。", 0, AtMargin(), OnLine()}});
+  StartPracticePage(p, "例2 次の計算をしなさい。");
   RunPracticeStage(p, l.MarginX, l.LineY + 50, [&] {
     GenerateDivideByNumberProblem(p);
     ShowDivideByNumberSolution(p);

@@ -112,15 +112,7 @@ void GenerateFractionMultiplierProblem(lesson::Program& p) {
   w.TermValues(3) = n * q;
   w.TermValues(4) = w.TermValues(1) * m;
   w.TermValues(5) = w.TermValues(1) * n;
-  p.fraction.FractionNumerator = w.TermValues(1);
-  p.fraction.FractionDenominator = q;
-  lesson::ReduceFractionText(p);
-  w.FactorTexts(1) = p.fraction.TextB;
-  lesson::FormatNumberArrays(p);
-  // c follows bx in the bracket.
-  if (w.TermValues(3) > 0) w.TermTexts(3) = "+" + w.TermTexts(3);
-  lesson::SignCoefficientText(w.TermValues(4), w.TermTexts(4));
-  lesson::SignCoefficientText(w.TermValues(5), w.TermTexts(5));
+  WriteProblemTexts(p, w.TermValues(1), q);
 }
 
 void RunFractionMultiplierStage(lesson::Program& p) {

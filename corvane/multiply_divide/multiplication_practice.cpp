@@ -117,11 +117,7 @@ void GenerateWholeMultiplierProblem(lesson::Program& p) {
 
 lesson::Jump RunMultiplicationPractice(lesson::Program& p) {
   lesson::LessonLayout& l = p.layout;
-  lesson::EraseFrom(p, 0, 0, 1320, 1300);
-  l.MarginX = 40;
-  l.LineY = 30;
-  p.rt.FE_SETDRAWWIDTH(5);
-  lesson::ShowSteps(p, {{kAtOnce, "例1 次の計算をしなさい。", 0, AtMargin(), OnLine()}});
+  StartPracticePage(p, "例1 次の計算をしなさい。");
   // Each stage starts below the last problem of the one before.
   RunPracticeStage(p, l.MarginX, l.LineY + 50, [&] {
     GenerateWholeMultiplierProblem(p);

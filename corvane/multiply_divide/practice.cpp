@@ -7,6 +7,15 @@
 
 namespace corvane {
 
+void StartPracticePage(lesson::Program& p, const char* heading) {
+  lesson::LessonLayout& l = p.layout;
+  lesson::EraseFrom(p, 0, 0, 1320, 1300);
+  l.MarginX = 40;
+  l.LineY = 30;
+  p.rt.FE_SETDRAWWIDTH(5);
+  lesson::ShowSteps(p, {{kAtOnce, heading, 0, AtMargin(), OnLine()}});
+}
+
 void StartAtStageCorner(lesson::Program& p) {
   p.layout.MarginX = p.work.SavedX(31);
   p.layout.LineY = p.work.SavedY(31);
@@ -19,6 +28,19 @@ float PickCandidate(lesson::Program& p) {
   const float value = w.PointX(picked);
   for (float i = picked; i <= 3; ++i) w.PointX(i) = w.PointX(i + 1);
   return value;
+}
+
+void WriteProblemTexts(lesson::Program& p, float numerator, float denominator) {
+  lesson::LessonWork& w = p.work;
+  p.fraction.FractionNumerator = numerator;
+  p.fraction.FractionDenominator = denominator;
+  lesson::ReduceFractionText(p);
+  w.FactorTexts(1) = p.fraction.TextB;
+  lesson::FormatNumberArrays(p);
+  // It follows the first term in the bracket.
+  if (w.TermValues(3) > 0) w.TermTexts(3) = "+" + w.TermTexts(3);
+  lesson::SignCoefficientText(w.TermValues(4), w.TermTexts(4));
+  lesson::SignCoefficientText(w.TermValues(5), w.TermTexts(5));
 }
 
 void DrawDistributionArcs(lesson::Program& p, float from_x, float from_y, float x_term,

@@ -11,6 +11,10 @@
 
 namespace corvane {
 
+// A practice's page: the screen erased, the heading at (40, 30), the draw width 5 for the
+// whole practice.
+void StartPracticePage(lesson::Program& p, const char* heading);
+
 // A practice stage: its area's top-left corner kept in SavedX/SavedY(31), then one `pass` per
 // problem (it makes the problem, erases the area and shows the steps) and the next-step
 // prompt, until 1 is entered there.
@@ -39,6 +43,12 @@ void StartAtStageCorner(lesson::Program& p);
 // entries behind it move up one place (PointX(4) keeps its value), so that a second pick of
 // one of the first three gives one of the other candidates.
 float PickCandidate(lesson::Program& p);
+
+// The texts of a problem whose numbers FormatNumberArrays writes: the fraction
+// numerator/denominator (in lowest terms, as a term) in FactorTexts(1), the bracket's second
+// coefficient TermTexts(3) with its sign, the result's coefficients TermTexts(4) and (5)
+// signed as coefficients.
+void WriteProblemTexts(lesson::Program& p, float numerator, float denominator);
 
 // The two distribution arcs, one key each, from the multiplier at (from_x, from_y) to the
 // line's top at the x term (colour 9), then at the y term (colour 7). `side` -1 for a
