@@ -1,5 +1,7 @@
 #include "corvane/add_subtract/add_subtract.h"
+#include "corvane/brackets/brackets.h"
 #include "corvane/corvane.h"
+#include "corvane/fraction_terms/fraction_terms.h"
 #include "corvane/like_terms/like_terms.h"
 #include "corvane/monomials/monomials.h"
 #include "corvane/multiply_divide/multiply_divide.h"
@@ -10,15 +12,15 @@ namespace corvane {
 
 namespace {
 
-// Items 5 and 6 show the menu again until their chapters are in; item 7 names no chapter.
+// Item 7 names no chapter.
 const lesson::MainMenu kMenu{
     {{
         {"1　単項式と多項式", RunMonomialsChapter},
         {"2　同類項", RunLikeTermsChapter},
         {"3　式の加法・減法", RunAddSubtractChapter},
         {"4　数×多項式、多項式÷数", RunMultiplyDivideChapter},
-        {"5　かっこのある式の計算", nullptr},
-        {"6　分数をふくむ式の計算", nullptr},
+        {"5　かっこのある式の計算", RunBracketsChapter},
+        {"6　分数をふくむ式の計算", RunFractionTermsChapter},
         {"7　", nullptr},
         {"8　終了", nullptr},
     }},

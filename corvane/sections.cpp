@@ -28,6 +28,27 @@ void StartAnswerScreen(lesson::Program& p) {
   p.layout.LineY = 30;
 }
 
+void ShowWorkedAnswers(lesson::Program& p, const char* title,
+                       std::span<const WorkedAnswer> answers) {
+  lesson::LessonLayout& l = p.layout;
+  StartAnswerScreen(p);
+  lesson::DrawLessonText(p, title, 3, l.MarginX, l.LineY);
+  for (const WorkedAnswer& answer : answers) {
+    if (answer.wait == kKeyFirst) lesson::WaitForKey(p);
+    if (answer.column != 0) {
+      l.MarginX = answer.column;
+      l.LineY = 30;
+    }
+    lesson::DrawLessonText(p, answer.label, 3, l.MarginX - 72, l.LineY + answer.label_below);
+    lesson::ContinueLessonText(p, answer.problem, 0);
+    for (size_t k = 0; k < answer.steps.size() && answer.steps[k].text != nullptr; ++k) {
+      const bool result = k + 1 == answer.steps.size() || answer.steps[k + 1].text == nullptr;
+      lesson::DrawLessonText(p, answer.steps[k].text, result ? 5 : 0, l.MarginX,
+                             l.LineY + answer.steps[k].below);
+    }
+  }
+}
+
 void KeepDrillArea(lesson::Program& p, float first, float left, float top, float right,
                    float bottom) {
   p.work.SavedX(first) = left;

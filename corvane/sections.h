@@ -3,6 +3,7 @@
 // bottom-right at first + 1) and is erased before every item.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 
@@ -22,6 +23,7 @@ using lesson::Below;
 using lesson::DrillRow;
 using lesson::kAtOnce;
 using lesson::kKeyFirst;
+using lesson::StepWait;
 using lesson::OnLine;
 using lesson::StepX;
 using lesson::StepY;
@@ -42,6 +44,28 @@ void DrawArc(lesson::Program& p, const DottedArc& arc);
 
 // An answer screen's start: the whole screen erased, the text block at x 108 from y 30.
 void StartAnswerScreen(lesson::Program& p);
+
+// One worked answer of a textbook question: its label ("(1)") in colour 3 stands 72 left of
+// the column's margin, `label_below` under the line before, and the problem follows it on
+// its line; then come the steps at the margin, each `below` under the one before, the last
+// of them (the result) in colour 5.
+struct AnswerStep {
+  const char* text;
+  float below;
+};
+struct WorkedAnswer {
+  StepWait wait;       // kKeyFirst: the answer appears after a key press
+  float column;        // 0: under the answer before; else the margin of a new column, from y 30
+  const char* label;
+  float label_below;
+  const char* problem;
+  std::array<AnswerStep, 5> steps;  // the steps end at the first without a text
+};
+
+// An answer screen: the whole screen erased, the title in colour 3 at (108, 30), then the
+// answers in order. No key is awaited after the last one.
+void ShowWorkedAnswers(lesson::Program& p, const char* title,
+                       std::span<const WorkedAnswer> answers);
 
 void KeepDrillArea(lesson::Program& p, float first, float left, float top, float right,
                    float bottom);

@@ -85,35 +85,21 @@ TEST(RoundTheWorldRoad, DrawsEachDottedMarkOnItsSideWithItsPenAndColour) {
       {"radius r", 10, "3", "5", 61, {810, 135, 885, 163, 960, 190}},
   };
   auto session = RunCorvane("1\n1\n" + Keys(18));
-  struct Run {
-    int keys_before;
-    std::vector<Fields> dots;
-  };
-  std::vector<Run> runs;
-  int keys = 0;
-  bool in_run = false;
-  for (const Fields& e : Events(session->trace())) {
-    const bool dot = e.size() > 4 && e[1] == "PsCIRCLE" && e[4] == "0.5";
-    if (dot && !in_run) runs.push_back({keys, {}});
-    if (dot) runs.back().dots.push_back(e);
-    in_run = dot;
-    if (e.size() > 1 && e[0] == "wait" && e[1] == "WaitForKey") ++keys;
-  }
+  const std::vector<DotRun> runs = DotRuns(session->trace());
   ASSERT_EQ(runs.size(), std::size(marks));
-  const auto at = [](const Fields& dot) {
-    return std::array<int, 2>{static_cast<int>(std::lround(std::stof(dot[2]))),
-                              static_cast<int>(std::lround(std::stof(dot[3])))};
+  const auto at = [](const Dot& dot) {
+    return std::array<int, 2>{static_cast<int>(std::lround(dot.x)),
+                              static_cast<int>(std::lround(dot.y))};
   };
   for (size_t k = 0; k < runs.size(); ++k) {
     const Mark& mark = marks[k];
     const auto& dots = runs[k].dots;
     EXPECT_EQ(runs[k].keys_before, mark.keys_before) << mark.name;
     ASSERT_EQ(static_cast<int>(dots.size()), mark.dots) << mark.name;
-    for (const Fields& dot : dots) {
-      // op PsCIRCLE x y radius colour aspect start end filled fill width
-      EXPECT_EQ(dot[5], mark.colour) << mark.name;
-      EXPECT_EQ(dot[10], mark.colour) << mark.name;
-      EXPECT_EQ(dot[11], mark.width) << mark.name;
+    for (const Dot& dot : dots) {
+      EXPECT_EQ(dot.colour, mark.colour) << mark.name;
+      EXPECT_EQ(dot.fill, mark.colour) << mark.name;
+      EXPECT_EQ(dot.width, mark.width) << mark.name;
     }
     const auto first = at(dots.front()), middle = at(dots[dots.size() / 2]), last = at(dots.back());
     EXPECT_EQ((std::array<int, 6>{first[0], first[1], middle[0], middle[1], last[0], last[1]}),

@@ -1,4 +1,4 @@
-// The sub-menus and goal screens of chapters 1 to 3.
+// The sub-menus and goal screens of chapters 1, 2, 3, 5 and 6.
 #include <gtest/gtest.h>
 
 #include "tests/corvane/corvane_test_support.h"
@@ -131,4 +131,86 @@ TEST(CorvaneChapter3Menu, ShowsTheGoalOnEntryOnlyAndAgainAfterTheMainMenu) {
   EXPECT_EQ(Count(*session, kChapter3Line), 4);
   EXPECT_EQ(Count(*session, kMenuTitle), 3);
   EXPECT_EQ(Events(session->trace()).back(), (Fields{"end", "program-ended"}));
+}
+
+TEST(CorvaneChapter5Menu, ShowsTheGoalOncePerEntryWithTheItemLineAtOnce) {
+  auto session = RunCorvane("5\n0\n9\n4\n5\n4\n8\n");
+  ExpectScreen(ScreenRows(session->trace(), kGoalHeading, kMenuTitle), {
+      Text("<めあて>", 3, 44, 240),
+      Text("かっこのある式の計算ができるようになろう。", 0, 44, 305),
+      NumberRead(), NumberRead(), NumberRead(),
+  });
+  EXPECT_EQ(Count(*session, kGoalHeading), 2);
+  EXPECT_EQ(Count(*session, kChapter5Line), 4);
+  EXPECT_EQ(Count(*session, kMenuTitle), 3);
+  EXPECT_TRUE(Erased(*session, 0, 0, 1760, 1800));
+  EXPECT_EQ(Events(session->trace()).back(), (Fields{"end", "program-ended"}));
+}
+
+TEST(CorvaneChapter5Menu, RangeIsTestedBeforeRounding) {
+  ExpectChoices("5\n", kChapter5Line, {
+      {"0", ""}, {"5", ""}, {"-1", ""}, {"4.4", ""}, {"", ""}, {"1/2", ""},
+      {"1", "例3 次の計算をしなさい。"},
+      {"2/2", "例3 次の計算をしなさい。"},
+      {"2", "例4 次の計算をしなさい。"},
+      {"7/3", "例4 次の計算をしなさい。"},
+      {"3", "問2 解答"},
+      {"4", "＜Corvane　メニュー＞"},
+      {"3.6", "＜Corvane　メニュー＞"},
+      {"8/2", "＜Corvane　メニュー＞"},
+  });
+}
+
+TEST(CorvaneChapter6Menu, ShowsTheGoalOncePerEntryWithTheItemLineAtOnce) {
+  auto session = RunCorvane("6\n7\n6\n6\n6\n8\n");
+  ExpectScreen(ScreenRows(session->trace(), kGoalHeading, kMenuTitle), {
+      Text("<めあて>", 3, 44, 240),
+      Text("分数をふくむ式の計算ができるようになろう。", 0, 44, 305),
+      NumberRead(), NumberRead(),
+  });
+  EXPECT_EQ(Count(*session, kGoalHeading), 2);
+  EXPECT_EQ(Count(*session, kChapter6Line), 3);
+  EXPECT_EQ(Events(session->trace()).back(), (Fields{"end", "program-ended"}));
+}
+
+TEST(CorvaneChapter6Menu, RangeIsTestedBeforeRounding) {
+  ExpectChoices("6\n", kChapter6Line, {
+      {"7", ""}, {"0", ""}, {"-1", ""}, {"6.4", ""}, {"0.6", ""}, {"", ""},
+      {"1", "例5　次の計算をしなさい。"},
+      {"1.4", "例5　次の計算をしなさい。"},
+      {"2", "問3 解答"},
+      {"3", "Q　次の①、②の式は同じ意味ですか。"},
+      {"6/2", "Q　次の①、②の式は同じ意味ですか。"},
+      {"3.2", "Q　次の①、②の式は同じ意味ですか。"},
+      {"4", "例6　次の計算をしなさい。"},
+      {"5", "問4 解答"},
+      {"6", "＜Corvane　メニュー＞"},
+      {"5.6", "＜Corvane　メニュー＞"},
+  });
+}
+
+// A fraction with a zero denominator is refused where it is typed: Enter clears the entry and
+// the field reads on, at the sub-menus and at a practice's next-step prompt alike.
+TEST(CorvaneChapters5And6, ZeroDenominatorsAreRefusedByTheNumberField) {
+  const struct {
+    const char* keys;
+    const Fields& item_line;
+    int item_lines;  // one when the sub-menu read the entry, two after a practice's end
+    const char* shows;
+  } cases[] = {
+      {"5\n3/0\n3\n", kChapter5Line, 1, "問2 解答"},
+      {"6\n3/0\n2\n", kChapter6Line, 1, "問3 解答"},
+      {"5\n1\nkkkk1/0\n1\nk", kChapter5Line, 2, "<かっこのある式の計算>"},
+      {"6\n4\nkkkk1/0\n1\nkk", kChapter6Line, 2, "<分数の形の式の計算>"},
+  };
+  for (const auto& c : cases) {
+    auto session = RunCorvane(c.keys);
+    EXPECT_EQ(Events(session->trace()).back(), (Fields{"end", "keys-exhausted"})) << c.keys;
+    EXPECT_EQ(Count(*session, c.item_line), c.item_lines) << c.keys;
+    bool shown = false;
+    for (const auto& e : EventsOf(session->trace(), "text", "DrawText")) {
+      shown = shown || (e.size() > 5 && e[5] == c.shows);
+    }
+    EXPECT_TRUE(shown) << c.keys;
+  }
 }

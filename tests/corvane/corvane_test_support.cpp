@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "lessonlib/formula.h"
 #include "platform/text_ops.h"
@@ -138,6 +139,74 @@ bool Erased(const lesson::HeadlessSession& session, float x1, float y1, float x2
 
 float Pick(int item, int count) {
   return (static_cast<float>(item) - 0.5f) / static_cast<float>(count);
+}
+
+void ExpectArcOnChord(const DotRun& run, float x0, float y0, float x1, float y1, float height,
+                      const std::string& colour) {
+  const std::string chord = "chord " + Number(x0) + "," + Number(y0) + " " + Number(x1) + "," +
+                            Number(y1);
+  ASSERT_EQ(run.dots.size(), 181u) << chord;
+  const float dx = x1 - x0, dy = y1 - y0;
+  const float length = std::hypot(dx, dy);
+  // Distance on the left of the way from (x0, y0): upwards on the screen for dx > 0.
+  const auto left_of_chord = [&](const Dot& d) { return ((d.x - x0) * dy - (d.y - y0) * dx) / length; };
+  for (const Dot& d : run.dots) {
+    EXPECT_EQ(d.colour, colour) << chord;
+    EXPECT_EQ(d.fill, colour) << chord;
+    EXPECT_EQ(d.width, "5") << chord;
+    EXPECT_GE(left_of_chord(d), -0.01f) << chord;
+    EXPECT_LE(left_of_chord(d), height + 0.01f) << chord;
+  }
+  const Dot& first = run.dots.front();
+  const Dot& middle = run.dots[90];
+  const Dot& last = run.dots.back();
+  EXPECT_NEAR(first.x, x1, 0.01) << chord;
+  EXPECT_NEAR(first.y, y1, 0.01) << chord;
+  EXPECT_NEAR(last.x, x0, 0.01) << chord;
+  EXPECT_NEAR(last.y, y0, 0.01) << chord;
+  EXPECT_NEAR(middle.x, (x0 + x1) / 2 + height * dy / length, 0.01) << chord;
+  EXPECT_NEAR(middle.y, (y0 + y1) / 2 - height * dx / length, 0.01) << chord;
+}
+
+std::vector<float> BracketDraws(const std::vector<int>& values) {
+  std::vector<float> random;
+  for (int v : values) random.push_back(v == -5 ? 0.45f : (static_cast<float>(v) + 4.5f) / 10);
+  return random;
+}
+
+std::vector<float> FractionFormDraw(int first, int second, int a, int b, int c, int d) {
+  std::vector<int> list{2, 3, 6, 5, 4};
+  const auto index = [&](int denominator) {
+    return static_cast<int>(std::find(list.begin(), list.end(), denominator) - list.begin()) + 1;
+  };
+  const float first_pick = Pick(index(first), 3);
+  list.erase(list.begin() + index(first) - 1);
+  return {first_pick, Pick(index(second), 4), Pick(a, 5), Pick(-b, 5), Pick(c, 5), Pick(-d, 5)};
+}
+
+std::string PupilTerm(float coefficient, const std::string& letter, bool opens) {
+  if (coefficient == 0) return "";
+  const std::string sign = coefficient < 0 ? "-" : opens ? "" : "+";
+  const float size = std::fabs(coefficient);
+  return sign + (size == 1 ? "" : Number(size)) + letter;
+}
+
+std::string AnyKeys(int count) { return std::string(static_cast<size_t>(count), 'k'); }
+
+std::vector<DotRun> DotRuns(const platform::Trace& trace) {
+  std::vector<DotRun> runs;
+  int keys = 0;
+  bool in_run = false;
+  for (const Fields& e : Events(trace)) {
+    // op PsCIRCLE x y radius colour aspect start end filled fill width
+    const bool dot = e.size() > 11 && e[1] == "PsCIRCLE" && e[4] == "0.5";
+    if (dot && !in_run) runs.push_back({keys, {}});
+    if (dot) runs.back().dots.push_back({std::stof(e[2]), std::stof(e[3]), e[5], e[10], e[11]});
+    // Any other event ends a run (each arc ends with its label's text, empty or not).
+    in_run = dot;
+    if (e.size() > 1 && e[0] == "wait" && e[1] == "WaitForKey") ++keys;
+  }
+  return runs;
 }
 
 }  // namespace corvane_testing

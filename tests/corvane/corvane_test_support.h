@@ -71,6 +71,11 @@ inline const Fields kChapter2Line{"text", "DrawWideText", "16", "666", "0",
 inline const Fields kChapter3Line{
     "text", "DrawWideText", "16", "666", "0",
     "①ひろげよう　②加法　③問５　④減法　⑤問６　⑥まとめ　⑦縦加法　⑧縦減法　⑨問7　⑩説明しよう　⑪練習問題　⑫終了"};
+inline const Fields kChapter5Line{"text", "DrawWideText", "16", "666", "0",
+                                  "①例３　②例４　③問２　④終了"};
+inline const Fields kChapter6Line{
+    "text", "DrawWideText", "16", "666", "0",
+    "①解き方１（分数係数）　②問３　③分数表現　④解き方２ ⑤問４　⑥終了"};
 inline const Fields kMenuTitle{"text", "DrawText", "264", "30", "15", "＜Corvane　メニュー＞"};
 
 // Whether a box filled with colour 15 was drawn between the two corners.
@@ -78,5 +83,40 @@ bool Erased(const lesson::HeadlessSession& session, float x1, float y1, float x2
 
 // A random fraction that picks `item` of `count` (INT(r * count) + 1 = item).
 float Pick(int item, int count);
+
+// The random fractions that draw the coefficients of the bracket practices, each -5 to 5 and
+// not 0, as INT(r * 10 + 1) - 5 with a 0 taken as -5 (a factor drawn as 1 or -1 is shown as 6
+// or -6).
+std::vector<float> BracketDraws(const std::vector<int>& values);
+// The random fractions of one draw of the fraction-form practice: the first denominator (2, 3
+// or 6), the second (another of 2, 3, 4, 5, 6), then a, b, c, d (b and d negative).
+std::vector<float> FractionFormDraw(int first, int second, int a, int b, int c, int d);
+
+// A term as a pupil writes it, to check generated lines against: no 1 before the letter, and a
+// "+" before a positive term unless it opens its expression, bracket or numerator; a
+// coefficient 0 writes nothing.
+std::string PupilTerm(float coefficient, const std::string& letter, bool opens);
+
+// `count` presses of an any key.
+std::string AnyKeys(int count);
+
+// The dots of the dotted arcs (discs of radius 0.5), run by run as drawn one after another,
+// each run with the number of any-key waits before it.
+struct Dot {
+  float x, y;
+  std::string colour, fill, width;
+};
+struct DotRun {
+  int keys_before;
+  std::vector<Dot> dots;
+};
+std::vector<DotRun> DotRuns(const platform::Trace& trace);
+
+// A run of dots as a dotted arc of one dot per degree (181 in `colour`, at draw width 5)
+// standing on the chord from (x0, y0) to (x1, y1): from the chord's far end to its near end,
+// `height` high at its middle, all of it on the left of the way from (x0, y0) (above a chord
+// drawn to the right).
+void ExpectArcOnChord(const DotRun& run, float x0, float y0, float x1, float y1, float height,
+                      const std::string& colour);
 
 }  // namespace corvane_testing
