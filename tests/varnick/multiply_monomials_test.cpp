@@ -119,7 +119,8 @@ TEST(TileAreaTask, DottedArcsNinetyTwoDotsSixtyOfThemInColourSeven) {
 // The problems a drill showed, in order.
 std::vector<std::string> ProblemsShown(const std::vector<std::string>& section, float x, float y) {
   std::vector<std::string> shown;
-  const std::string prefix = "text " + platform::ShortNumber(x) + " " + platform::ShortNumber(y) + " 0 ";
+  const std::string prefix =
+      "text " + platform::ShortNumber(x) + " " + platform::ShortNumber(y) + " 0 ";
   for (const std::string& step : section) {
     if (step.starts_with(prefix)) shown.push_back(step.substr(prefix.size()));
   }
@@ -138,7 +139,8 @@ TEST(ProductDrill, TenProblemsInTurnThenTheFirstAgain) {
 
 TEST(ProductDrill, EndsOnlyOnExactlyOneAndStartsAgainAtProblemOne) {
   // 1.5, 0, an empty entry and 3/0 (refused, then 7) go on; 2/2 ends.
-  const VarnickRun run("3\n1\nkkkkkkk" "k1.5\n" "k0\n" "k\n" "k3/0\n7\n" "k2/2\n" "1\nkkkkkkkk1\n8\n");
+  const VarnickRun run("3\n1\nkkkkkkk" "k1.5\n" "k0\n" "k\n" "k3/0\n7\n" "k2/2\n"
+                       "1\nkkkkkkkk1\n8\n");
   const auto first = run.Section(1);
   EXPECT_EQ(Count(first, "next-step"), 5);
   EXPECT_EQ(ProblemsShown(first, 853, 100),

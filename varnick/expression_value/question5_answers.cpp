@@ -2,6 +2,7 @@
 // valued at a = -1/6, b = 3, in two columns with a key between them.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
+#include "varnick/answer_screens.h"
 #include "varnick/expression_value/expression_value.h"
 
 namespace varnick {
@@ -11,9 +12,7 @@ using lesson::Below;
 using lesson::kAtOnce;
 
 lesson::Jump ShowValueQuestion5Answers(lesson::Program& p) {
-  lesson::EraseScreen(p);
-  p.layout.MarginX = 108;
-  p.layout.LineY = 30;
+  StartQuestionAnswers(p);
   // The answers' strokes are drawn 5 wide, and the width stays for the screens that follow.
   p.rt.FE_SETDRAWWIDTH(5);
   // Each problem's label stands 72 left of its column, the problem continuing its line.

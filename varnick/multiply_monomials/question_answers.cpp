@@ -48,10 +48,8 @@ lesson::Jump ShowMultiplicationQuestion1Answers(lesson::Program& p) {
 }
 
 lesson::Jump ShowMultiplicationQuestion2Answers(lesson::Program& p) {
-  lesson::EraseScreen(p);
-  // Question numbers stand 72 left of the steps; each problem opens with a blank cell.
-  p.layout.MarginX = 108;
-  p.layout.LineY = 30;
+  // Each problem opens with a blank cell.
+  StartQuestionAnswers(p);
   lesson::ShowSteps(p, {
       {kAtOnce, "問2 解答", 3, AtMargin(), Below(0)},
       {kAtOnce, "(1)", 3, AtMargin(-72), Below(60)},
