@@ -1,9 +1,11 @@
 // What the random practices remember across sections and chapters: the first coefficient of
-// the last problem, which 例3 (chapter 5) and 例6 (chapter 6) compare and store and 例4 leaves
-// alone.
+// the last problem, which chapter 4's multiplication, 例3 (chapter 5) and 例6 (chapter 6)
+// compare and store and 例4 leaves alone.
 #include <gtest/gtest.h>
 
+#include "corvane/brackets/brackets.h"
 #include "corvane/fraction_terms/fraction_terms.h"
+#include "corvane/multiply_divide/multiply_divide.h"
 #include "tests/corvane/corvane_test_support.h"
 
 using namespace corvane_testing;
@@ -63,4 +65,36 @@ TEST(PracticeMemory, FractionFormKeepsTheFirstCoefficientOfADrawWithAZeroSum) {
   session.Call(corvane::WriteFractionFormTexts);
   EXPECT_EQ(corvane::FractionFormLines(session.program)[0], "ﾀ3x-2y/2ﾀ-ﾀx-y/3ﾀ");
   EXPECT_EQ(session.program.practice.PreviousFirstCoefficient, 3);
+}
+
+TEST(PracticeMemory, FirstCoefficientIsSharedWithChapter4sMultiplication) {
+  // Chapter 4's multiplier: its size (2 to 6), then its sign (the second of two is +); then
+  // b and c, whatever they are.
+  const auto multiplier = [](int size, bool positive) {
+    return std::vector<float>{Pick(size - 1, 5), Pick(positive ? 2 : 1, 2)};
+  };
+  const std::vector<float> b_and_c{Pick(1, 7), Pick(2, 2), Pick(1, 5), Pick(2, 2)};
+  platform::HeadlessOptions options;
+  options.random = Joined({
+      BracketDraws({3, 2, -4, -2, 1, 5}),                          // 例3: a = 3
+      multiplier(3, true), multiplier(2, false), b_and_c,          // chapter 4: 3 again, -2
+      BracketDraws({-2, 1, 1, 1, 1, 1}), BracketDraws({3, 2, -4, -2, 1, 5}),  // 例3: -2, 3
+      FractionFormDraw(2, 3, 3, -2, 1, -1), FractionFormDraw(6, 5, 2, -1, 1, -3),  // 例6: 3, 2
+      multiplier(2, true), multiplier(4, true), b_and_c,           // chapter 4: 2 again, 4
+  });
+  lesson::HeadlessSession session(corvane::kCorvane, options);
+  const auto& first = session.program.work.TermValues;
+  const float& kept = session.program.practice.PreviousFirstCoefficient;
+  session.Call(corvane::GenerateTwoBracketsProblem);
+  EXPECT_EQ(first(1), 3);
+  session.Call(corvane::GenerateWholeMultiplierProblem);
+  EXPECT_EQ(first(1), -2);
+  EXPECT_EQ(kept, -2);
+  session.Call(corvane::GenerateTwoBracketsProblem);
+  EXPECT_EQ(first(1), 3);
+  session.Call(corvane::GenerateFractionFormProblem);
+  EXPECT_EQ(first(1), 2);
+  session.Call(corvane::GenerateWholeMultiplierProblem);
+  EXPECT_EQ(first(1), 4);
+  EXPECT_EQ(kept, 4);
 }
