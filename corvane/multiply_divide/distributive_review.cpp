@@ -95,11 +95,7 @@ void DrawCancellations(lesson::Program& p, const ExpandedLine& line, bool values
     if (values_move_line) {
       lesson::DrawLessonText(p, piece.reduced, kMarkColour, x - 20, value_y);
     } else {
-      p.text.TextToDraw = piece.reduced;
-      p.text.TextColour = kMarkColour;
-      p.text.TextX = x - 20;
-      p.text.TextY = value_y;
-      lesson::DrawText(p);
+      lesson::DrawCaptionText(p, piece.reduced, kMarkColour, x - 20, value_y);
     }
   }
 }

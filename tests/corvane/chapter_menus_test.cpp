@@ -1,4 +1,4 @@
-// The sub-menus and goal screens of chapters 1, 2, 3, 5 and 6.
+// The sub-menus and goal screens of chapters 1 to 6.
 #include <gtest/gtest.h>
 
 #include "tests/corvane/corvane_test_support.h"
@@ -131,6 +131,46 @@ TEST(CorvaneChapter3Menu, ShowsTheGoalOnEntryOnlyAndAgainAfterTheMainMenu) {
   EXPECT_EQ(Count(*session, kChapter3Line), 4);
   EXPECT_EQ(Count(*session, kMenuTitle), 3);
   EXPECT_EQ(Events(session->trace()).back(), (Fields{"end", "program-ended"}));
+}
+
+TEST(CorvaneChapter4Menu, ChoiceLeadsToItsItem) {
+  // Item 3, the first summary, waits for no key (see its own test).
+  ExpectChoices("4\n", kChapter4Line, {
+      {"0", ""}, {"9", ""}, {"-3", ""}, {"0.5", ""}, {"8.5", ""}, {"17/2", ""}, {"", ""},
+      {"4/4", "縦3m,横2amの長方形の花壇があります。"},
+      {"6/3", "復習 次の計算をしなさい。"},
+      {"4", "例1 次の計算をしなさい。"},
+      {"5", "例2 次の計算をしなさい。"},
+      {"6", "<多項式×数、多項式÷数>"},
+      {"7", "問1 解答"},
+      {"8", "＜Corvane　メニュー＞"},
+      {"8.0", "＜Corvane　メニュー＞"},
+      {"7.6", "＜Corvane　メニュー＞"},
+      {"16/2", "＜Corvane　メニュー＞"},
+  });
+}
+
+TEST(CorvaneChapter4Menu, ShowsTheGoalOnEntryOnlyAndAgainAfterTheMainMenu) {
+  // Out of range, a section, back to the main menu, the chapter again, the end.
+  auto session = RunCorvane("4\n0\n3\n8\n4\n8\n8\n");
+  ExpectScreen(ScreenRows(session->trace(), kGoalHeading, kChapter4Line), {
+      Text("<めあて>", 3, 44, 240),
+      Text("多項式と数の乗法や除法ができるようになろう。", 0, 44, 305),
+  });
+  EXPECT_TRUE(Erased(*session, 0, 0, 1760, 1800));
+  EXPECT_EQ(Count(*session, kGoalHeading), 2);
+  EXPECT_EQ(Count(*session, kChapter4Line), 4);
+  EXPECT_EQ(Count(*session, kMenuTitle), 3);
+  EXPECT_EQ(Events(session->trace()).back(), (Fields{"end", "program-ended"}));
+}
+
+TEST(CorvaneChapter4Menu, AFractionOverZeroIsClearedAndTheMenuReadsOn) {
+  // Enter on 3/0 empties the field, which goes on reading: 3 then opens the first summary.
+  auto session = RunCorvane("4\n3/0\n3\n");
+  EXPECT_EQ(Count(*session, kChapter4Line), 2);
+  EXPECT_TRUE(HasEvent(session->trace(),
+                       {"text", "DrawText", "88", "18", "3", "<文字式と数の乗法・除法>"}));
+  EXPECT_EQ(Events(session->trace()).back(), (Fields{"end", "keys-exhausted"}));
 }
 
 TEST(CorvaneChapter5Menu, ShowsTheGoalOncePerEntryWithTheItemLineAtOnce) {

@@ -71,6 +71,9 @@ inline const Fields kChapter2Line{"text", "DrawWideText", "16", "666", "0",
 inline const Fields kChapter3Line{
     "text", "DrawWideText", "16", "666", "0",
     "①ひろげよう　②加法　③問５　④減法　⑤問６　⑥まとめ　⑦縦加法　⑧縦減法　⑨問7　⑩説明しよう　⑪練習問題　⑫終了"};
+inline const Fields kChapter4Line{
+    "text", "DrawWideText", "16", "666", "0",
+    "①復習課題　②分配　③まとめ１　④乗法　⑤除法　⑥まとめ２　⑦問1　⑧終了"};
 inline const Fields kChapter5Line{"text", "DrawWideText", "16", "666", "0",
                                   "①例３　②例４　③問２　④終了"};
 inline const Fields kChapter6Line{
