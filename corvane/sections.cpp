@@ -5,29 +5,6 @@
 
 namespace corvane {
 
-void DrawArc(lesson::Program& p, const DottedArc& arc) {
-  lesson::FigureState& f = p.figure;
-  f.MarkX0 = arc.x0;
-  f.MarkY0 = arc.y0;
-  f.MarkX1 = arc.x1;
-  f.MarkY1 = arc.y1;
-  f.LineColour = arc.colour;
-  f.ArcSide = arc.side;
-  f.ArcBulge = arc.bulge;
-  f.BoxWidth = arc.step;
-  f.MarkLabel = arc.label;
-  f.LabelOffsetX = arc.label_dx;
-  f.LabelOffsetY = arc.label_dy;
-  p.text.TextColour = arc.label_colour;
-  lesson::DrawDottedArc(p);
-}
-
-void StartAnswerScreen(lesson::Program& p) {
-  lesson::EraseScreen(p);
-  p.layout.MarginX = 108;
-  p.layout.LineY = 30;
-}
-
 void ShowWorkedAnswers(lesson::Program& p, const char* title,
                        std::span<const WorkedAnswer> answers) {
   lesson::LessonLayout& l = p.layout;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "lessonlib/chapter_frame.h"
+#include "lessonlib/formula.h"
 #include "lessonlib/program.h"
 #include "lessonlib/screen.h"
 
@@ -28,22 +29,10 @@ using lesson::OnLine;
 using lesson::StepX;
 using lesson::StepY;
 
-// A dotted arc over the chord from (x0, y0) to (x1, y1), drawn by DrawDottedArc: the
-// distribution arcs from a multiplier to the terms it multiplies, and length marks.
-struct DottedArc {
-  float x0, y0, x1, y1;
-  float colour;
-  float side;   // -1: bulges to the left of the way from (x0, y0) to (x1, y1), 1: to the right
-  float bulge;  // the height: 1 to 15 count 16 units each, a negative one is the height itself
-  float step = 1;          // degrees between dots: 181 dots for 1, 91 for 2
-  std::string label = "";  // formula text set outside the arc's middle
-  float label_colour = 0;
-  float label_dx = 0, label_dy = 0;  // moves the label from its place
-};
-void DrawArc(lesson::Program& p, const DottedArc& arc);
-
-// An answer screen's start: the whole screen erased, the text block at x 108 from y 30.
-void StartAnswerScreen(lesson::Program& p);
+// What the library draws them with: arcs given in one call, the answer screens' start.
+using lesson::DottedArc;
+using lesson::DrawArc;
+using lesson::StartAnswerScreen;
 
 // One worked answer of a textbook question: its label ("(1)") in colour 3 stands 72 left of
 // the column's margin, `label_below` under the line before, and the problem follows it on

@@ -12,6 +12,12 @@ constexpr int kEraser = 15;
 
 void EraseScreen(Program& p) { p.rt.PsLINE(0, 0, 1760, 1800, true, kEraser, 2, kEraser); }
 
+void StartAnswerScreen(Program& p) {
+  EraseScreen(p);
+  p.layout.MarginX = 108;
+  p.layout.LineY = 30;
+}
+
 void DrawCaptionText(Program& p, const std::string& text, float colour, float x, float y) {
   p.text.TextToDraw = text;
   p.text.TextColour = colour;

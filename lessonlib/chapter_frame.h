@@ -41,6 +41,9 @@ Jump RunSubMenu(Program& p, const char* item_line, std::initializer_list<Place> 
 
 // Erases the whole screen (the box that menus, goal screens and many sections start with).
 void EraseScreen(Program& p);
+// An answer screen's start: the whole screen erased, the steps at x 108 (MarginX) from y 30
+// (LineY); the question numbers stand 72 left of them.
+void StartAnswerScreen(Program& p);
 
 // Draws `text` with DrawText at (x, y) in `colour`, leaving the lesson layout as it was: a
 // caption beside the line, or a mark over it. TextX is left just after the text.

@@ -272,4 +272,21 @@ void DrawDottedArc(Program& p) {
   PlaceAngleLabel(p);
 }
 
+void DrawArc(Program& p, const DottedArc& arc) {
+  FigureState& f = p.figure;
+  f.MarkX0 = arc.x0;
+  f.MarkY0 = arc.y0;
+  f.MarkX1 = arc.x1;
+  f.MarkY1 = arc.y1;
+  f.LineColour = arc.colour;
+  f.ArcSide = arc.side;
+  f.ArcBulge = arc.bulge;
+  f.BoxWidth = arc.step;
+  f.MarkLabel = arc.label;
+  f.LabelOffsetX = arc.label_dx;
+  f.LabelOffsetY = arc.label_dy;
+  p.text.TextColour = arc.label_colour;
+  DrawDottedArc(p);
+}
+
 }  // namespace lesson

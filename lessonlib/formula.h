@@ -195,4 +195,19 @@ void DrawTicksAtMidpoint(Program& p);
 void SegmentDirection(Program& p);
 void DrawDottedArc(Program& p);
 
+// A dotted arc over the chord from (x0, y0) to (x1, y1), given in one call and drawn by
+// DrawDottedArc: distribution arcs from a multiplier to the terms it multiplies, and length
+// marks along a figure's sides.
+struct DottedArc {
+  float x0, y0, x1, y1;
+  float colour;
+  float side;   // -1: bulges to the left of the way from (x0, y0) to (x1, y1), 1: to the right
+  float bulge;  // the height: 1 to 15 count 16 units each, a negative one is the height itself
+  float step = 1;          // degrees between dots: 181 dots for 1, 91 for 2
+  std::string label = "";  // formula text set outside the arc's middle
+  float label_colour = 0;
+  float label_dx = 0, label_dy = 0;  // moves the label from its place
+};
+void DrawArc(Program& p, const DottedArc& arc);
+
 }  // namespace lesson

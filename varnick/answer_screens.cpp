@@ -1,6 +1,5 @@
 #include "varnick/answer_screens.h"
 
-#include "lessonlib/chapter_frame.h"
 #include "lessonlib/formula.h"
 
 namespace varnick {
@@ -33,12 +32,6 @@ void DrawAnswerHeader(lesson::Program& p, const std::string& title, const std::s
   p.text.TextX = p.layout.LineEndX + 44;
   p.text.TextY = p.layout.LineY;
   DrawHeaderBox(p, {44, 44, 13, 4, 3}, badge);
-}
-
-void StartQuestionAnswers(lesson::Program& p) {
-  lesson::EraseScreen(p);
-  p.layout.MarginX = 108;
-  p.layout.LineY = 30;
 }
 
 void StartAnswerColumn(lesson::Program& p, float column_x) {

@@ -16,10 +16,6 @@ namespace varnick {
 // edge and LineY at the header's top.
 void DrawAnswerHeader(lesson::Program& p, const std::string& title, const std::string& badge);
 
-// A question-answer screen's start: the whole screen erased, the steps at x 108 from y 30
-// (the question numbers stand 72 left of them).
-void StartQuestionAnswers(lesson::Program& p);
-
 // Starts a column of answers at its top: problem numbers at `column_x` (ColumnX), their
 // steps 54 right of it (MarginX), the first line placed from y 30.
 void StartAnswerColumn(lesson::Program& p, float column_x);

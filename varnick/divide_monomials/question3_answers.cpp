@@ -2,7 +2,6 @@
 // key, each written as one fraction with its powers written out and struck through in place.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
-#include "varnick/answer_screens.h"
 #include "varnick/divide_monomials/divide_monomials.h"
 #include "varnick/strokes.h"
 
@@ -14,7 +13,7 @@ using lesson::kAtOnce;
 using lesson::kKeyFirst;
 
 lesson::Jump ShowDivisionQuestion3Answers(lesson::Program& p) {
-  StartQuestionAnswers(p);
+  lesson::StartAnswerScreen(p);
   // The strike lines are 5 wide, and the width stays for the screens that follow. Each
   // problem opens with a blank cell.
   p.rt.FE_SETDRAWWIDTH(5);

@@ -2,7 +2,6 @@
 // valued at a = -1/6, b = 3, in two columns with a key between them.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
-#include "varnick/answer_screens.h"
 #include "varnick/expression_value/expression_value.h"
 
 namespace varnick {
@@ -12,7 +11,7 @@ using lesson::Below;
 using lesson::kAtOnce;
 
 lesson::Jump ShowValueQuestion5Answers(lesson::Program& p) {
-  StartQuestionAnswers(p);
+  lesson::StartAnswerScreen(p);
   // The answers' strokes are drawn 5 wide, and the width stays for the screens that follow.
   p.rt.FE_SETDRAWWIDTH(5);
   // Each problem's label stands 72 left of its column, the problem continuing its line.

@@ -49,7 +49,7 @@ lesson::Jump ShowMultiplicationQuestion1Answers(lesson::Program& p) {
 
 lesson::Jump ShowMultiplicationQuestion2Answers(lesson::Program& p) {
   // Each problem opens with a blank cell.
-  StartQuestionAnswers(p);
+  lesson::StartAnswerScreen(p);
   lesson::ShowSteps(p, {
       {kAtOnce, "問2 解答", 3, AtMargin(), Below(0)},
       {kAtOnce, "(1)", 3, AtMargin(-72), Below(60)},

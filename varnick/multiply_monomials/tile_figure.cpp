@@ -30,28 +30,12 @@ void DrawTileRow(lesson::Program& p, float y, const std::string& label) {
   for (float x : kTileX) DrawTile(p, x, y, label);
 }
 
-// A dotted arc over one side of the figure, labelled beyond its crown in its dots' colour.
-struct MeasureArc {
-  float x1, y1, x2, y2;
-  float side, spacing, bulge, colour;
-  const char* label;
-  float label_offset_x = 0;
-};
-
-void DrawMeasureArc(lesson::Program& p, const MeasureArc& arc) {
-  lesson::FigureState& f = p.figure;
-  f.MarkX0 = arc.x1;
-  f.MarkY0 = arc.y1;
-  f.MarkX1 = arc.x2;
-  f.MarkY1 = arc.y2;
-  f.ArcSide = arc.side;
-  f.BoxWidth = arc.spacing;
-  f.ArcBulge = arc.bulge;
-  f.LineColour = arc.colour;
-  p.text.TextColour = arc.colour;
-  f.MarkLabel = arc.label;
-  f.LabelOffsetX = arc.label_offset_x;
-  lesson::DrawDottedArc(p);
+// A dotted arc along one side of the figure from its corner, labelled beyond its crown in
+// its dots' colour.
+void DrawMeasureArc(lesson::Program& p, float dx, float dy, float side, float bulge,
+                    float spacing, float colour, const char* label, float label_dx = 0) {
+  lesson::DrawArc(p, {kFigureX, kFigureY, kFigureX + dx, kFigureY + dy, colour, side, bulge,
+                      spacing, label, colour, label_dx});
 }
 
 }  // namespace
@@ -59,12 +43,12 @@ void DrawMeasureArc(lesson::Program& p, const MeasureArc& arc) {
 void DrawTileFigure(lesson::Program& p) {
   DrawTileRow(p, kFigureY, "");
   // 3b across the top, and one tile's b.
-  DrawMeasureArc(p, {kFigureX, kFigureY, kFigureX + 3 * kTileWidth, kFigureY, -1, 5, 3, 7, "3b"});
-  DrawMeasureArc(p, {kFigureX, kFigureY, kFigureX + kTileWidth, kFigureY, -1, 9, 0.5f, 3, "b"});
+  DrawMeasureArc(p, 3 * kTileWidth, 0, -1, 3, 5, 7, "3b");
+  DrawMeasureArc(p, kTileWidth, 0, -1, 0.5f, 9, 3, "b");
   DrawTileRow(p, kFigureY + kTileHeight, "");
   // One row's a and both rows' 2a down the left side.
-  DrawMeasureArc(p, {kFigureX, kFigureY, kFigureX, kFigureY + kTileHeight, 1, 18, 1, 3, "a", -8});
-  DrawMeasureArc(p, {kFigureX, kFigureY, kFigureX, kFigureY + 2 * kTileHeight, 1, 8, 4, 7, "2a"});
+  DrawMeasureArc(p, 0, kTileHeight, 1, 1, 18, 3, "a", -8);
+  DrawMeasureArc(p, 0, 2 * kTileHeight, 1, 4, 8, 7, "2a");
 }
 
 void FillTileFigure(lesson::Program& p) {
