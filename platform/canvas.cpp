@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <span>
 
 #include "platform/palette.h"
 
@@ -24,26 +25,97 @@ void PixelRect::Add(const PixelRect& other) {
 
 namespace {
 
-// How one unit of magnification scales a face's em box. The gothic face fills its cells as
-// they are (a full-width glyph at size 16 is 16 units wide and high). The Western faces are
-// proportional and serve single italic letters and the script l, whose cells the lessons
-// place with their own offsets and advances: narrower per unit of magnification keeps
-// them within their advances, and the italic letters stand taller so that they sit on the
-// same line as the gothic digits beside them.
-struct GlyphCell {
-  double width, height;
+// Where a glyph's em box goes in the cell that a text routine gives it. The cell is `size`
+// units per unit of magnification on each axis, with its top-left corner where the text is
+// placed. The gothic face fills it as it is: a full-width glyph at size 16 and magnification 1
+// is 16 units wide and high, its baseline at the face's ascent share of the em box.
+//
+// The Western faces draw only single italic letters and the script l, in cells that the
+// formula rules and the label style place with fixed offsets and advances made for other font
+// metrics than ours. So that the letters keep within those advances, a unit of magnification
+// gives them 0.6 (Times) or 0.5 (the l) of the em box's width; so that they sit on the line of
+// the gothic digits beside them, their baseline lies where it was measured to meet the digits'
+// baseline in each kind of cell the rules use, told apart by its vertical magnification.
+struct Baseline {
+  double mag_y;  // the cell's vertical magnification
+  double share;  // the baseline's depth below the cell's top, a share of the cell's height
 };
 
-GlyphCell CellOf(std::string_view face) {
-  if (face == "Times New Roman") return {0.6, 1.3};
-  if (face == "MT Extra") return {0.5, 1.0};
-  return {1.0, 1.0};
+struct FaceCell {
+  double width = 1, height = 1;         // the em box, per unit of size and magnification
+  std::span<const Baseline> baselines;  // other cells: the face's own ascent share
+};
+
+// Italic letters in a line of formula text (7), in a numerator or denominator (5) and in a
+// label (4): their offsets above the pen differ, so their baselines do.
+constexpr Baseline kItalicBaselines[] = {{4, 1.15}, {5, 1.05}, {7, 1.115}};
+// The script l: Ostrel's, in and outside fractions (1), and the standard rule's (3).
+constexpr Baseline kScriptBaselines[] = {{1, 0.71}, {3, 0.85}};
+
+FaceCell CellOf(std::string_view face) {
+  if (face == "Times New Roman") return {0.6, 1.0, kItalicBaselines};
+  if (face == "MT Extra") return {0.5, 0.9, kScriptBaselines};
+  return {};
+}
+
+bool IsGothic(std::string_view face) { return face == "ｺﾞｼｯｸ" || face == "ゴシック"; }
+
+// The gothic face's full-width signs ×, ÷ and ± grow with their cell to the height of a
+// capital, and in a cell taller than wide × reads as the letter X. Drawn alone they are
+// operators: kept square, their ink kSignShare as high as the face's digits in a cell of the
+// same height, centred on those digits' middle and across the cell.
+constexpr double kSignShare = 0.6;
+
+bool IsSign(std::string_view face, std::string_view text) {
+  return IsGothic(face) && (text == "×" || text == "÷" || text == "±");
+}
+
+// How a glyph is drawn in its cell, in units from the cell's top-left corner: where its em box
+// starts, where its baseline lies, and how the em box is scaled on each axis (1: the font size).
+struct Placement {
+  double x, baseline, scale_x, scale_y;
+};
+
+Placement PlaceGlyph(std::string_view face, double size, double mag_x, double mag_y,
+                     double ascent_share) {
+  const FaceCell cell = CellOf(face);
+  double baseline = size * mag_y * cell.height * ascent_share;
+  for (const Baseline& measured : cell.baselines) {
+    if (measured.mag_y == mag_y) baseline = size * mag_y * measured.share;
+  }
+  return {0, baseline, mag_x * cell.width, mag_y * cell.height};
+}
+
+// The ink of `text` in the font selected on `cr`, per unit of font size: measured large, as
+// the extents at small sizes are rounded to whole pixels.
+cairo_text_extents_t InkPerUnit(cairo_t* cr, const char* text) {
+  constexpr double kMeasureSize = 256;
+  cairo_save(cr);
+  cairo_identity_matrix(cr);
+  cairo_set_font_size(cr, kMeasureSize);
+  cairo_text_extents_t ink;
+  cairo_text_extents(cr, text, &ink);
+  cairo_restore(cr);
+  for (double* v : {&ink.x_bearing, &ink.y_bearing, &ink.width, &ink.height}) *v /= kMeasureSize;
+  return ink;
+}
+
+// A sign in the gothic face, measured against the face's digits in the font selected on `cr`.
+Placement PlaceSign(cairo_t* cr, const std::string& sign, double size, double mag_x,
+                    double mag_y, double ascent_share) {
+  const cairo_text_extents_t digit = InkPerUnit(cr, "0"), ink = InkPerUnit(cr, sign.c_str());
+  if (ink.height <= 0 || ink.width <= 0) return {0, size * mag_y * ascent_share, mag_x, mag_y};
+  const double digits_middle = size * mag_y * (ascent_share + digit.y_bearing + digit.height / 2);
+  const double scale = std::min(kSignShare * digit.height * mag_y / ink.height,
+                                mag_x / ink.width);
+  return {size * (mag_x / 2 - (ink.x_bearing + ink.width / 2) * scale),
+          digits_middle - size * (ink.y_bearing + ink.height / 2) * scale, scale, scale};
 }
 
 }  // namespace
 
 std::pair<std::string, std::string> ResolveFont(std::string_view face, std::string_view text) {
-  if (face == "ｺﾞｼｯｸ" || face == "ゴシック") return {"IPAGothic", std::string(text)};
+  if (IsGothic(face)) return {"IPAGothic", std::string(text)};
   if (face == "Times New Roman") return {"Liberation Serif", std::string(text)};
   if (face == "MT Extra") {
     std::string mapped;
@@ -226,13 +298,14 @@ void Canvas::Text(std::string_view text, double x, double y, double mag_x, doubl
   cairo_set_font_size(cr_, size);
   cairo_font_extents_t extents;
   cairo_font_extents(cr_, &extents);
-  // The em box of the font fills the cell: the baseline lies at the em box's ascent share.
   const double total = extents.ascent + extents.descent;
-  const double baseline = total > 0 ? size * extents.ascent / total : size * 0.88;
-  cairo_translate(cr_, x, y);
-  const GlyphCell cell = CellOf(font.face);
-  cairo_scale(cr_, mag_x * cell.width, mag_y * cell.height);
-  cairo_move_to(cr_, 0, baseline);
+  const double ascent_share = total > 0 ? extents.ascent / total : 0.88;
+  const Placement place =
+      IsSign(font.face, shown) ? PlaceSign(cr_, shown, size, mag_x, mag_y, ascent_share)
+                               : PlaceGlyph(font.face, size, mag_x, mag_y, ascent_share);
+  cairo_translate(cr_, x + place.x, y + place.baseline);
+  cairo_scale(cr_, place.scale_x, place.scale_y);
+  cairo_move_to(cr_, 0, 0);
   SetColour(colour);
   cairo_text_extents_t ink;
   cairo_text_extents(cr_, shown.c_str(), &ink);
