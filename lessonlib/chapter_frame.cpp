@@ -7,8 +7,27 @@
 namespace lesson {
 
 namespace {
+
 constexpr int kEraser = 15;
+
+// A name in full-width letters (U+FF01 on for "!" to "~"), which the formula renderer draws
+// upright in the gothic face: as typed, its a, c and l would become maths letters.
+std::string FullWidthName(std::string_view name) {
+  std::string wide;
+  for (const char c : name) {
+    if (c < '!' || c > '~') {
+      wide += c;
+      continue;
+    }
+    const char32_t code = 0xFF01 + static_cast<char32_t>(c - '!');
+    wide += static_cast<char>(0xE0 | (code >> 12));
+    wide += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    wide += static_cast<char>(0x80 | (code & 0x3F));
+  }
+  return wide;
 }
+
+}  // namespace
 
 void EraseScreen(Program& p) { p.rt.PsLINE(0, 0, 1760, 1800, true, kEraser, 2, kEraser); }
 
@@ -39,7 +58,7 @@ void ContinueLessonText(Program& p, const std::string& text, float colour) {
 Jump RunMainMenu(Program& p, const MainMenu& menu, Place self) {
   EraseScreen(p);
   p.rt.PsLINE(22, 10, 1320, 600, true, 15, 2, 10);
-  DrawLessonText(p, "＜" + p.TitleText + "　メニュー＞", 15, 264, 30);
+  DrawLessonText(p, "＜" + FullWidthName(p.TitleText) + "　メニュー＞", 15, 264, 30);
   for (int k = 0; k < 8; ++k) {
     DrawLessonText(p, menu.items[static_cast<size_t>(k)].text, k % 2 == 0 ? 13 : 15, 44,
              static_cast<float>(120 + 60 * k));

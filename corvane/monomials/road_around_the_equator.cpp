@@ -108,7 +108,7 @@ lesson::Jump ShowRoundTheWorldRoad(lesson::Program& p) {
       {kAtOnce, "6378000m", 3},
       {kAtOnce, "とすると", 0},
       {kAtOnce, "差は、P11のどれと同じくらいだろう?", 3, AtMargin(), Below(50)},
-      {kKeyFirst, "<Tavrinさんの考え>", 7, AtMargin(), Below(50)},
+      {kKeyFirst, "<Ｔａｖｒｉｎさんの考え>", 7, AtMargin(), Below(50)},
       {kAtOnce, "赤道の長さは、", 0, AtMargin(), Below(50)},
       {kKeyFirst, "2π*6378000(m) ", 3},
       {kAtOnce, "一周道路の長さは、", 0, AtMargin(), Below(50)},
@@ -117,7 +117,7 @@ lesson::Jump ShowRoundTheWorldRoad(lesson::Program& p) {
       {kKeyFirst, " 2π*(6378000+1)-2π*6378000", 0, AtMargin(), Below(50)},
       {kKeyFirst, "=12756002π-12756000π", 0, AtMargin(), Below(50)},
       {kKeyFirst, "=2π(m)", 3},
-      {kKeyFirst, "<Oskelさんの考え>", 7, AtMargin(), Below(50)},
+      {kKeyFirst, "<Ｏｓｋｅｌさんの考え>", 7, AtMargin(), Below(50)},
   });
   // The right-hand block of Oskel's solution starts on this line.
   p.work.SavedY(1) = l.LineY;

@@ -79,7 +79,7 @@ inline const Fields kChapter5Line{"text", "DrawWideText", "16", "666", "0",
 inline const Fields kChapter6Line{
     "text", "DrawWideText", "16", "666", "0",
     "①解き方１（分数係数）　②問３　③分数表現　④解き方２ ⑤問４　⑥終了"};
-inline const Fields kMenuTitle{"text", "DrawText", "264", "30", "15", "＜Corvane　メニュー＞"};
+inline const Fields kMenuTitle{"text", "DrawText", "264", "30", "15", "＜Ｃｏｒｖａｎｅ　メニュー＞"};
 
 // Whether a box filled with colour 15 was drawn between the two corners.
 bool Erased(const lesson::HeadlessSession& session, float x1, float y1, float x2, float y2);

@@ -12,7 +12,7 @@ using lesson::HeadlessSession;
 
 namespace {
 
-const Fields kTitle{"text", "DrawText", "264", "30", "15", "＜Ostrel　メニュー＞"};
+const Fields kTitle{"text", "DrawText", "264", "30", "15", "＜Ｏｓｔｒｅｌ　メニュー＞"};
 const Fields kPrompt{"text", "DrawWideText", "816", "648", "0", "番号を入力して下さい。"};
 const Fields kGoalHeading{"text", "DrawText", "44", "240", "5", "<めあて>"};
 const Fields kExplainingGoalHeading{"text", "DrawText", "44", "240", "3", "<めあて>"};
@@ -178,8 +178,8 @@ TEST(NumberFormsChapter, SubMenuDispatch) {
       {"6\n", {"text", "88", "30", "0", "<倍数・偶数・奇数・自然数の表し方>"}},
       {"7\n", {"text", "40", "30", "0", "1 "}},
       {"8\n", {"text", "40", "30", "0", "  "}},
-      {"9\n", {"text", "264", "30", "15", "＜Ostrel　メニュー＞"}},
-      {"8.6\n", {"text", "264", "30", "15", "＜Ostrel　メニュー＞"}},
+      {"9\n", {"text", "264", "30", "15", "＜Ｏｓｔｒｅｌ　メニュー＞"}},
+      {"8.6\n", {"text", "264", "30", "15", "＜Ｏｓｔｒｅｌ　メニュー＞"}},
   };
   for (const auto& c : cases) {
     HeadlessSession session(ostrel::kOstrel, WithKeys(std::string("1\n") + c.keys));

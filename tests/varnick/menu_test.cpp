@@ -30,7 +30,7 @@ TEST(VarnickMainMenu, DrawsTitleAndItems) {
   const char* items[] = {"1　式の値",       "2　練習問題",           "3　単項式の乗法",
                          "4　単項式の除法", "5　分数をふくむ式の除法", "6　乗除の混じった計算",
                          "7　練習問題",     "8　終了"};
-  EXPECT_TRUE(HasEvent(session.trace(), {"text", "DrawText", "264", "30", "15", "＜Varnick　メニュー＞"}));
+  EXPECT_TRUE(HasEvent(session.trace(), {"text", "DrawText", "264", "30", "15", "＜Ｖａｒｎｉｃｋ　メニュー＞"}));
   for (int k = 0; k < 8; ++k) {
     EXPECT_TRUE(HasEvent(session.trace(), {"text", "DrawText", "44", std::to_string(120 + 60 * k),
                                            k % 2 == 0 ? "13" : "15", items[k]}))

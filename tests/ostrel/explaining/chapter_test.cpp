@@ -53,8 +53,8 @@ TEST(ExplainingChapter, SubMenuDispatch) {
       {"7\n", Text(40, 30, 3, "P26 2けたの正の整数とその数の十の位と一の位の数を")},
       {"8\n", Text(40, 30, 3, "例題2 2けたの正の整数とその数の十の位と一の位の数を")},
       {"9\n", Text(76, 30, 3, "差 ")},
-      {"10\n", Text(264, 30, 15, "＜Ostrel　メニュー＞")},
-      {"30/3\n", Text(264, 30, 15, "＜Ostrel　メニュー＞")},
+      {"10\n", Text(264, 30, 15, "＜Ｏｓｔｒｅｌ　メニュー＞")},
+      {"30/3\n", Text(264, 30, 15, "＜Ｏｓｔｒｅｌ　メニュー＞")},
   };
   for (const auto& c : cases) {
     HeadlessSession session(ostrel::kOstrel, WithKeys(std::string("2\n") + c.keys));
