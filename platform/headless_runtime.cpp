@@ -9,6 +9,7 @@ namespace platform {
 
 HeadlessRuntime::HeadlessRuntime(const HeadlessOptions& options)
     : Runtime(std::make_unique<Canvas>(options.scale), nullptr),
+      trace_(options.trace_stream),
       keys_(options.keys.begin(), options.keys.end()),
       time_(options.time),
       random_(options.random.begin(), options.random.end()),

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ struct HeadlessOptions {
   std::string png_dir;            // when set, one numbered PNG at every wait
   double scale = 1.0;             // device pixels per logical unit
   bool trace = true;
+  std::ostream* trace_stream = nullptr;  // when set, the trace is written there as it goes
 };
 
 class HeadlessRuntime : public Runtime {

@@ -1,5 +1,7 @@
 #include "platform/trace.h"
 
+#include <ostream>
+
 #include "platform/text_ops.h"
 
 namespace platform {
@@ -17,7 +19,19 @@ Trace& Trace::Add(std::string_view field) {
 
 Trace& Trace::Add(double number) { return Add(ShortNumber(number)); }
 
-void Trace::End() { lines_.push_back(std::move(current_)); current_.clear(); }
+void Trace::End() {
+  if (stream_ != nullptr) {
+    *stream_ << current_ << '\n';
+    last_ = std::move(current_);
+  } else {
+    lines_.push_back(std::move(current_));
+  }
+  current_.clear();
+}
+
+const std::string& Trace::last_line() const {
+  return stream_ != nullptr || lines_.empty() ? last_ : lines_.back();
+}
 
 std::string Trace::Text() const {
   std::string text;

@@ -1,9 +1,11 @@
 // replay: runs a program on the headless backend with scripted keys, and writes its trace and
-// PNGs of its screens.
+// PNGs of its screens. The trace goes to its file line by line as the run goes, so that a run
+// of any length fits in memory.
 //
 //   replay <corvane|ostrel|varnick> [--keys TEXT] [--keys-file FILE] [--time hh:mm:ss]
-//          [--rnd r1,r2,...] [--trace FILE] [--png FILE] [--png-dir DIR]
+//          [--rnd r1,r2,...] [--trace FILE] [--png FILE] [--png-dir DIR] [--scale S]
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -23,9 +25,11 @@ int Usage() {
   std::fputs(
       "usage: replay <corvane|ostrel|varnick> [--keys TEXT] [--keys-file FILE]\n"
       "              [--time hh:mm:ss] [--rnd r1,r2,...] [--trace FILE] [--png FILE]\n"
-      "              [--png-dir DIR]\n"
+      "              [--png-dir DIR] [--scale S]\n"
       "keys: each character one key; \\n Enter, \\b Backspace, \\c Clear (code 12),\n"
-      "      \\e Escape, \\\\ a backslash; in a keys file a line break is Enter too.\n",
+      "      \\e Escape, \\\\ a backslash; in a keys file a line break is Enter too.\n"
+      "scale: device pixels per logical unit of the 1440 x 900 page in the PNGs (default 1;\n"
+      "       1.2 is about the page as a maximised window shows it on a 1920 x 1080 screen).\n",
       stderr);
   return 2;
 }
@@ -92,6 +96,12 @@ int main(int argc, char** argv) {
       trace_path = value;
     } else if (flag == "--png") {
       png_path = value;
+    } else if (flag == "--scale") {
+      options.scale = std::atof(value.c_str());
+      if (!(options.scale >= 0.25 && options.scale <= 4)) {
+        std::fprintf(stderr, "replay: --scale wants a number from 0.25 to 4\n");
+        return 2;
+      }
     } else if (flag == "--png-dir") {
       std::filesystem::create_directories(value);
       options.png_dir = value;
@@ -100,13 +110,23 @@ int main(int argc, char** argv) {
     }
   }
   options.keys = platform::ParseKeyScript(keys);
+  // Without a trace file the lines go nowhere; the last one is kept for the report below.
+  std::ofstream trace_file;
+  std::ostream nowhere(nullptr);
+  if (!trace_path.empty()) {
+    trace_file.open(trace_path, std::ios::binary);
+    if (!trace_file) {
+      std::fprintf(stderr, "replay: cannot write %s\n", trace_path.c_str());
+      return 2;
+    }
+  }
+  options.trace_stream = trace_path.empty() ? &nowhere : &trace_file;
 
   lesson::HeadlessSession session(*programs.at(argv[1]), options);
   session.Start();
   if (!trace_path.empty()) {
-    std::ofstream out(trace_path, std::ios::binary);
-    out << session.trace().Text();
-    if (!out) {
+    trace_file.close();
+    if (!trace_file) {
       std::fprintf(stderr, "replay: cannot write %s\n", trace_path.c_str());
       return 2;
     }
@@ -115,6 +135,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "replay: cannot write %s\n", png_path.c_str());
     return 2;
   }
-  std::fprintf(stderr, "%s\n", session.trace().lines().back().c_str());
+  std::fprintf(stderr, "%s\n", session.trace().last_line().c_str());
   return 0;
 }
