@@ -5,13 +5,17 @@
 
 #include "lessonlib/screen.h"
 #include "platform/errors.h"
+#include "platform/stop_signals.h"
 #include "platform/window_runtime.h"
 
 namespace lesson {
 
 int RunInWindow(const ProgramDefinition& definition) {
   try {
-    platform::WindowRuntime runtime(definition.title);
+    // Caught from before the window opens, so that a stop signal during start-up ends the run
+    // at its first key poll too.
+    const platform::StopSignals stop;
+    platform::WindowRuntime runtime(definition.title, stop);
     Program program(runtime, definition);
     StartProgram(program);
   } catch (const platform::ProgramExit&) {

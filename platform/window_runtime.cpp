@@ -4,6 +4,8 @@
 #include <poll.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <stdexcept>
@@ -15,11 +17,66 @@ namespace platform {
 
 namespace {
 
-// The longest a key poll waits when nothing happens. The page only changes when the program
-// draws, and a key or a window event ends the wait at once, so the length of this frame is
-// invisible; it only sets how often an idle program wakes (the number field redraws its
-// cursor at every poll).
+// The longest a key poll waits right after it showed a changed page, for a program that draws
+// between polls. A key or a window event ends the wait at once, so the frame's length is
+// invisible. A poll that finds the page as it was shown waits without a limit: nothing the
+// lessons draw while they wait changes the page (the number field's cursor is drawn and erased
+// again at every poll), so only an event can change anything.
 constexpr int kFrameMs = 50;
+constexpr int kNoLimit = -1;
+
+// The display library reports a failed request and a lost connection through process-wide
+// handlers that are given nothing of ours, so what they need is kept here while a window
+// runtime lives.
+struct DisplayWatch {
+  Window window = 0;         // the runtime's window
+  bool window_gone = false;  // destroyed by another client
+  std::string program;       // named in the line a lost connection leaves
+  XErrorHandler previous = nullptr;
+  XIOErrorHandler previous_io = nullptr;
+};
+DisplayWatch g_display_watch;
+
+// Another client may destroy the window (a window manager's kill, `xdotool windowclose`); SDL's
+// requests about it then fail. That is the window closed, not a fault of the program's: it is
+// noted, and the next key poll ends the run. Any other error goes to the handler before ours.
+int OnDisplayError(Display* display, XErrorEvent* error) {
+  const bool about_window = error->error_code == BadWindow || error->error_code == BadDrawable;
+  if (about_window && error->resourceid == g_display_watch.window) {
+    g_display_watch.window_gone = true;
+    return 0;
+  }
+  return g_display_watch.previous != nullptr ? g_display_watch.previous(display, error) : 0;
+}
+
+// The display server went away or cut the connection: nothing more can be shown or read, so
+// the program ends at once with one line saying why, and exit code 1.
+int OnDisplayLost(Display* display) {
+  std::fprintf(stderr, "%s: lost the connection to the display %s\n",
+               g_display_watch.program.c_str(), DisplayString(display));
+  std::fflush(stdout);
+  std::_Exit(1);
+}
+
+void WatchDisplay(Window window, const std::string& program) {
+  g_display_watch.window = window;
+  g_display_watch.window_gone = false;
+  g_display_watch.program = program;
+  g_display_watch.previous = XSetErrorHandler(OnDisplayError);
+  g_display_watch.previous_io = XSetIOErrorHandler(OnDisplayLost);
+}
+
+void UnwatchDisplay() {
+  XSetErrorHandler(g_display_watch.previous);
+  XSetIOErrorHandler(g_display_watch.previous_io);
+  g_display_watch = {};
+}
+
+bool IsDestroyOf(const SDL_SysWMmsg& message, Window window) {
+  if (message.subsystem != SDL_SYSWM_X11) return false;
+  const XEvent& event = message.msg.x11.event;
+  return event.type == DestroyNotify && event.xdestroywindow.window == window;
+}
 
 // Starts SDL's video and makes a page as sharp as the display's usable area allows.
 std::unique_ptr<Canvas> MakeWindowCanvas() {
@@ -28,6 +85,8 @@ std::unique_ptr<Canvas> MakeWindowCanvas() {
   // machine without a GPU means a software rasteriser of some 55 MB and a slower start.
   SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // The stop signals are ours (StopSignals), not SDL's quit events.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     throw std::runtime_error(std::string("cannot start the display: ") + SDL_GetError());
   }
@@ -103,7 +162,8 @@ std::string ControlKey(const SDL_Keysym& sym) {
 
 }  // namespace
 
-WindowRuntime::WindowRuntime(const std::string& title) : Runtime(MakeWindowCanvas(), nullptr) {
+WindowRuntime::WindowRuntime(const std::string& title, const StopSignals& stop)
+    : Runtime(MakeWindowCanvas(), nullptr), stop_(stop) {
   const int w = canvas().pixel_width(), h = canvas().pixel_height();
   window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
                              SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
@@ -120,6 +180,9 @@ WindowRuntime::WindowRuntime(const std::string& title) : Runtime(MakeWindowCanva
   SDL_VERSION(&info.version);
   if (SDL_GetWindowWMInfo(window_, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11) {
     x_display_ = info.info.x11.display;
+    x_window_ = info.info.x11.window;
+    WatchDisplay(x_window_, title);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // to see the window destroyed from outside
   }
 }
 
@@ -127,6 +190,13 @@ WindowRuntime::~WindowRuntime() {
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
+  if (x_display_ != nullptr) {
+    // Requests about a window destroyed from outside fail when the server answers them: have
+    // the answers in while our handler is in place (SDL puts back the default one, which ends
+    // the process on any error).
+    XSync(x_display_, False);
+    UnwatchDisplay();
+  }
   SDL_Quit();
 }
 
@@ -143,10 +213,9 @@ std::string WindowRuntime::ClockText() {
 
 std::optional<std::string> WindowRuntime::NextKey() {
   if (keys_.empty()) {
-    // Nothing waiting: show the page and sleep until an event comes or a frame has passed
-    // (an event already queued ends the wait at once).
-    Present(false);
-    Pump(kFrameMs);
+    // Nothing waiting: show the page and sleep until an event comes (an event already queued
+    // ends the wait at once); for at most a frame when the page changed (kFrameMs).
+    Pump(Present(false) ? kFrameMs : kNoLimit);
   }
   if (keys_.empty()) return std::nullopt;
   std::string key = std::move(keys_.front());
@@ -154,26 +223,40 @@ std::optional<std::string> WindowRuntime::NextKey() {
   return key;
 }
 
-void WindowRuntime::Pump(int wait_ms) {
+void WindowRuntime::Pump(int timeout_ms) {
+  EndIfClosed();
   SDL_Event event;
   if (x_display_ != nullptr) {
-    // On X11, sleep on the display connection itself: SDL's own timed wait asks the server
-    // again and again, which costs more than the whole wait should.
-    const bool queued = SDL_PeepEvents(&event, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0 ||
-                        XEventsQueued(x_display_, QueuedAlready) > 0;
-    if (!queued) {
-      XFlush(x_display_);
-      pollfd connection{ConnectionNumber(x_display_), POLLIN, 0};
-      if (poll(&connection, 1, wait_ms) <= 0) return FlushPendingKey();
-    }
+    if (!EventQueued() && !SleepOnConnection(timeout_ms)) return EndIfClosed();
     SDL_PumpEvents();
-  } else if (SDL_WaitEventTimeout(&event, wait_ms) != 0) {
+  } else if (SDL_WaitEventTimeout(&event, timeout_ms == kNoLimit ? kFrameMs : timeout_ms) != 0) {
+    // Without X11 the wait cannot watch the stop signals, so it still wakes every frame.
     Handle(event);
   }
   while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) {
     Handle(event);
   }
   FlushPendingKey();
+  EndIfClosed();
+}
+
+bool WindowRuntime::EventQueued() {
+  return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE ||
+         XEventsQueued(x_display_, QueuedAlready) > 0;
+}
+
+bool WindowRuntime::SleepOnConnection(int timeout_ms) {
+  // On X11, sleep on the display connection itself: SDL's own timed wait asks the server again
+  // and again, which costs more than the whole wait should. The stop signals' pipe wakes it too.
+  XFlush(x_display_);
+  pollfd sources[] = {{ConnectionNumber(x_display_), POLLIN, 0}, {stop_.fd(), POLLIN, 0}};
+  return poll(sources, 2, timeout_ms) > 0 && sources[0].revents != 0;
+}
+
+void WindowRuntime::EndIfClosed() const {
+  if (stop_.raised() || g_display_watch.window_gone) {
+    throw ProgramExit{ExitReason::kWindowClosed};
+  }
 }
 
 void WindowRuntime::FlushPendingKey() {
@@ -188,6 +271,9 @@ void WindowRuntime::Handle(const SDL_Event& event) {
       throw ProgramExit{ExitReason::kWindowClosed};
     case SDL_WINDOWEVENT:
       must_present_ = true;
+      break;
+    case SDL_SYSWMEVENT:
+      if (IsDestroyOf(*event.syswm.msg, x_window_)) g_display_watch.window_gone = true;
       break;
     case SDL_KEYDOWN: {
       FlushPendingKey();
@@ -211,10 +297,10 @@ void WindowRuntime::Handle(const SDL_Event& event) {
   }
 }
 
-void WindowRuntime::Present(bool force) {
+bool WindowRuntime::Present(bool force) {
   unshown_.Add(canvas().TakeDirty());
   force = force || must_present_;
-  if (unshown_.empty() && !force) return;
+  if (unshown_.empty() && !force) return false;
   cairo_surface_t* surface = canvas().surface();
   cairo_surface_flush(surface);
   const auto* pixels = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(surface));
@@ -239,12 +325,13 @@ void WindowRuntime::Present(bool force) {
                       stride * 4);
   }
   unshown_ = {};
-  if (!changed && !force) return;
+  if (!changed && !force) return false;
   must_present_ = false;
   SDL_SetRenderDrawColor(renderer_, 0x30, 0x30, 0x30, 0xFF);
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
   SDL_RenderPresent(renderer_);
+  return true;
 }
 
 }  // namespace platform

@@ -10,12 +10,16 @@
 #include <vector>
 
 #include "platform/runtime.h"
+#include "platform/stop_signals.h"
 
 namespace platform {
 
+// One window runtime at a time per process: on X11 it takes over the display library's
+// process-wide error handlers while it lives.
 class WindowRuntime : public Runtime {
  public:
-  explicit WindowRuntime(const std::string& title);
+  // A stop signal (`stop`) ends the run at the next key poll, as closing the window does.
+  WindowRuntime(const std::string& title, const StopSignals& stop);
   ~WindowRuntime() override;
 
  protected:
@@ -24,13 +28,22 @@ class WindowRuntime : public Runtime {
   void OnMaximize() override;
 
  private:
-  // Handles every waiting event; with `wait_ms` > 0 first waits that long for one.
-  void Pump(int wait_ms);
+  // Handles every waiting event, after waiting up to `timeout_ms` (-1: no limit) for one when
+  // none is queued.
+  void Pump(int timeout_ms);
+  // Whether an event is queued with SDL or read from the display connection already.
+  bool EventQueued();
+  // Sleeps until the display connection has data, a stop signal comes or `timeout_ms` passes;
+  // true when the connection has data.
+  bool SleepOnConnection(int timeout_ms);
   void Handle(const SDL_Event& event);
   void FlushPendingKey();
-  // Shows the page if it changed since it was last shown (or `force`).
-  void Present(bool force);
+  // Throws ProgramExit when a stop signal came or the window is gone.
+  void EndIfClosed() const;
+  // Shows the page if it changed since it was last shown (or `force`); true when it did.
+  bool Present(bool force);
 
+  const StopSignals& stop_;
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
@@ -40,6 +53,7 @@ class WindowRuntime : public Runtime {
   PixelRect unshown_;
   bool must_present_ = true;
   Display* x_display_ = nullptr;  // set on X11: waits sleep on its connection
+  Window x_window_ = 0;
 };
 
 }  // namespace platform
