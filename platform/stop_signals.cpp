@@ -40,7 +40,12 @@ StopSignals::StopSignals() {
   action.sa_handler = OnStopSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
-  for (size_t k = 0; k < std::size(kSignals); ++k) sigaction(kSignals[k], &action, &previous_[k]);
+  for (size_t k = 0; k < std::size(kSignals); ++k) {
+    sigaction(kSignals[k], nullptr, &previous_[k]);
+    // A signal the program was started with ignored stays ignored, as whoever started it meant
+    // (nohup's SIGHUP; SIGINT for a job a script started in the background).
+    if (previous_[k].sa_handler != SIG_IGN) sigaction(kSignals[k], &action, nullptr);
+  }
   // A write to a display connection that has gone must fail with an error that the display
   // library reports, not kill the process without a word.
   struct sigaction ignore = {};

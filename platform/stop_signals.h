@@ -1,7 +1,8 @@
 // The signals that ask a windowed program to end: SIGINT (Ctrl+C in its terminal), SIGTERM
 // (`kill`, a desktop logout) and SIGHUP (its terminal closed). While a StopSignals lives they no
 // longer end the process where it stands: each one is noted and wakes the window backend's key
-// wait, which ends the run as a closed window does.
+// wait, which ends the run as a closed window does. One the process was started with ignored
+// stays ignored.
 #pragma once
 
 #include <csignal>

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <ctime>
 #include <stdexcept>
+#include <string_view>
 
 #include "platform/errors.h"
 #include "platform/text_ops.h"
@@ -72,6 +73,19 @@ void UnwatchDisplay() {
   g_display_watch = {};
 }
 
+// SDL hides a window it takes for shown before it destroys it, and waits for the server's
+// notice that the window is unmapped. A window another client destroyed had that notice read
+// long ago (and SDL, failing to read the window's state since, may take it for shown again):
+// without a notice in the queue the wait would never end.
+void QueueUnmapNotice(Display* display, Window window) {
+  XEvent notice{};
+  notice.xunmap.type = UnmapNotify;
+  notice.xunmap.display = display;
+  notice.xunmap.event = window;
+  notice.xunmap.window = window;
+  XPutBackEvent(display, &notice);
+}
+
 bool IsDestroyOf(const SDL_SysWMmsg& message, Window window) {
   if (message.subsystem != SDL_SYSWM_X11) return false;
   const XEvent& event = message.msg.x11.event;
@@ -93,6 +107,13 @@ std::unique_ptr<Canvas> MakeWindowCanvas() {
   setenv("XCOMPOSEFILE", "/dev/null", 0);
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     throw std::runtime_error(std::string("cannot start the display: ") + SDL_GetError());
+  }
+  // Without a display SDL falls back to drivers that show nothing: the program would run on,
+  // unseen and beyond reach.
+  const std::string_view driver = SDL_GetCurrentVideoDriver();
+  if (driver == "offscreen" || driver == "dummy") {
+    SDL_Quit();
+    throw std::runtime_error("cannot start the display: no display to show a window on");
   }
   SDL_Rect usable{0, 0, 1440, 900};
   SDL_GetDisplayUsableBounds(0, &usable);
@@ -193,6 +214,7 @@ WindowRuntime::WindowRuntime(const std::string& title, const StopSignals& stop)
 WindowRuntime::~WindowRuntime() {
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
   if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+  if (g_display_watch.window_gone) QueueUnmapNotice(x_display_, x_window_);
   if (window_ != nullptr) SDL_DestroyWindow(window_);
   if (x_display_ != nullptr) {
     // Requests about a window destroyed from outside fail when the server answers them: have

@@ -1,11 +1,14 @@
-// A small program for the real-window tests. Reads numbers in the number field and prints
-// each value read, until the window is closed; with the argument "keys", waits for any key
-// again and again and prints the code of each key taken.
+// A small program for the real-window tests: each mode waits in one of the library's waits
+// again and again, in a window titled for the mode.
+//   window_probe          "Probe": reads numbers in the number field, prints "value <v>"
+//   window_probe keys     "Key probe": waits for any key, prints "key <bytes in hex>"
+//   window_probe error    "Error probe": shows the runtime-error screen
 #include <cstdio>
 #include <cstring>
 
 #include "lessonlib/screen.h"
 #include "lessonlib/window_main.h"
+#include "platform/errors.h"
 
 namespace {
 
@@ -26,12 +29,17 @@ lesson::Jump WaitAndPrint(lesson::Program& p) {
   return {WaitAndPrint};
 }
 
+lesson::Jump Fail(lesson::Program& /*p*/) { platform::RaiseRuntimeError(platform::kOverflow); }
+
 const lesson::ProgramDefinition kProbe{"Probe", ReadAndPrint, nullptr};
-const lesson::ProgramDefinition kKeyProbe{"Probe", WaitAndPrint, nullptr};
+const lesson::ProgramDefinition kKeyProbe{"Key probe", WaitAndPrint, nullptr};
+const lesson::ProgramDefinition kErrorProbe{"Error probe", Fail, nullptr};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const bool keys = argc > 1 && std::strcmp(argv[1], "keys") == 0;
-  return lesson::RunInWindow(keys ? kKeyProbe : kProbe);
+  const char* mode = argc > 1 ? argv[1] : "";
+  if (std::strcmp(mode, "keys") == 0) return lesson::RunInWindow(kKeyProbe);
+  if (std::strcmp(mode, "error") == 0) return lesson::RunInWindow(kErrorProbe);
+  return lesson::RunInWindow(kProbe);
 }

@@ -1,21 +1,26 @@
-# Sourced by the real-window scripts: a CPU-time reader, a work folder, an Xvfb display of our own on a free
-# number (DISPLAY exported), and a clean-up on exit that stops the program ($app) and the
-# display, printing the program's output ($work/out) and the display's log on failure.
+# Sourced by the real-window scripts: a work folder, an Xvfb display of our own on a free number
+# (DISPLAY exported; kept as it is when the last client leaves, so that a program started just
+# then does not meet a server that is resetting), readers of a process's CPU time and wake-ups, and a clean-up on exit that
+# stops the programs ($app and the list $apps) and the display, printing the programs' output
+# ($work/out*) and the display's log on failure.
 work=$(mktemp -d)
+apps=()
 cleanup() {
   status=$?
   if [[ $status -ne 0 ]]; then
-    echo "--- program output"; cat "$work/out" 2>/dev/null || true
+    for out in "$work"/out*; do
+      [[ -e "$out" ]] && { echo "--- program output ($(basename "$out"))"; cat "$out"; }
+    done
     echo "--- Xvfb log"; cat "$work/xvfb.log" 2>/dev/null || true
   fi
-  [[ -n "${app:-}" ]] && kill "$app" 2>/dev/null || true
+  for pid in ${app:-} "${apps[@]}"; do kill "$pid" 2>/dev/null || true; done
   [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 exec 5>"$work/display"
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb=$!
 for _ in $(seq 300); do [[ -s "$work/display" ]] && break; sleep 0.1; done
 export DISPLAY=":$(cat "$work/display")"
@@ -24,4 +29,25 @@ cpu_ns() {  # CPU time of all the process's threads so far, in nanoseconds
   local total=0 t
   for t in /proc/"$1"/task/*/schedstat; do total=$((total + $(cut -d' ' -f1 "$t"))); done
   echo "$total"
+}
+
+wakeups() {  # voluntary context switches of all the process's threads so far
+  local total=0 t
+  for t in /proc/"$1"/task/*/status; do
+    total=$((total + $(awk '/^voluntary_ctxt_switches/ {print $2}' "$t")))
+  done
+  echo "$total"
+}
+
+wait_idle() {  # waits until the process has used no CPU for 0.2 s (at most about 30 s)
+  local before after
+  before=$(cpu_ns "$1")
+  for _ in $(seq 150); do
+    sleep 0.2
+    after=$(cpu_ns "$1")
+    [[ "$after" == "$before" ]] && return 0
+    before=$after
+  done
+  echo "process $1 never stopped using CPU"
+  return 1
 }
