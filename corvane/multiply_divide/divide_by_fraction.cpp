@@ -48,10 +48,7 @@ void GenerateDivideByFractionProblem(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
   // The divisor's numerator q is one of 2, 3, 5, its denominator one of the other primes up to
   // 7; the sign is q's.
-  w.PointX(1) = 2;
-  w.PointX(2) = 3;
-  w.PointX(3) = 5;
-  w.PointX(4) = 7;
+  WriteCandidates(p, 2, 3, 5, 7);
   w.AuxValues(1) = PickCandidate(p);
   p.layout.RandomPick = lesson::PickRandomWhole(p, 1, 3);
   const float denominator = w.TermValues(1) = w.PointX(p.layout.RandomPick);
@@ -112,10 +109,7 @@ void ShowDivideByFractionSolution(lesson::Program& p) {
   lesson::WaitForKey(p);
   CancelFraction(p, 3, w.TermTexts(3), w.TermValues(3) < 0, w.TermTexts(13), 4);
 
-  lesson::WaitForKey(p);
-  w.TermTexts(4) = lesson::WithoutLeadingPlus(p, w.TermTexts(4));
-  lesson::DrawLessonText(p, "=" + w.TermTexts(4) + a + w.TermTexts(5) + b, 5, l.MarginX,
-                         l.LineY + 100);
+  DrawStageResult(p, a, b);
 }
 
 }  // namespace corvane

@@ -44,9 +44,7 @@ void GenerateDivideByNumberProblem(lesson::Program& p) {
 void ShowDivideByNumberSolution(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
   lesson::LessonLayout& l = p.layout;
-  lesson::EraseFrom(p, w.SavedX(31) - 80, w.SavedY(31), 1320, 1500);
-  StartAtStageCorner(p);
-  lesson::DrawLessonText(p, "①", 3, l.MarginX, l.LineY + 60);
+  StartStageProblem(p, "①", w.SavedX(31) - 80, w.SavedY(31), 1500);
   lesson::DrawLessonText(p, "(" + w.TermTexts(2) + "x" + w.TermTexts(3) + "y)/" + w.TermTexts(1),
                          kWorkColour, l.MarginX + 40, l.LineY);
 
@@ -75,22 +73,11 @@ void ShowDivideByNumberSolution(lesson::Program& p) {
   lesson::ContinueLessonText(p, w.FactorTexts(1), kWorkColour);
   KeepDenominator(p, 4);
 
-  // The size of d cancels against each coefficient, whose stroke starts past its sign.
+  // The size of d cancels against each coefficient, whose stroke starts past its sign: a
+  // minus, or the second term's "+".
   lesson::WaitForKey(p);
-  for (float i : {12.f, 13.f, 2.f, 3.f}) {
-    w.TermTexts(i) = lesson::WithoutLeadingSign(p, w.TermTexts(i));
-  }
-  if (w.TermValues(2) < 0) w.SavedX(1) += 27;
-  CancelProduct(p, 1, w.TermTexts(2), w.TermTexts(12), 2);
-  lesson::WaitForKey(p);
-  w.SavedX(3) += 27;
-  CancelProduct(p, 3, w.TermTexts(3), w.TermTexts(13), 4);
-  p.renderer.FractionMode = 0;
-
-  lesson::WaitForKey(p);
-  w.TermTexts(4) = lesson::WithoutLeadingPlus(p, w.TermTexts(4));
-  lesson::DrawLessonText(p, "=" + w.TermTexts(4) + "x" + w.TermTexts(5) + "y", 5, l.MarginX,
-                         l.LineY + 100);
+  CancelProducts(p, w.TermValues(2) < 0 ? 27 : 0, 27);
+  DrawStageResult(p, "x", "y");
 }
 
 }  // namespace corvane

@@ -21,9 +21,7 @@ constexpr float kWorkColour = 0;
 void ShowFractionMultiplierSolution(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
   lesson::LessonLayout& l = p.layout;
-  lesson::EraseFrom(p, w.SavedX(31) - 80, w.SavedY(31), 1320, 1500);
-  StartAtStageCorner(p);
-  lesson::DrawLessonText(p, "③", 3, l.MarginX, l.LineY + 60);
+  StartStageProblem(p, "③", w.SavedX(31) - 80, w.SavedY(31), 1500);
   std::string& fraction = w.FactorTexts(1);
   l.LineEndX = l.MarginX + 40;
   DrawPieces(p, kWorkColour, {{fraction + "(", 1, 27},
@@ -54,22 +52,11 @@ void ShowFractionMultiplierSolution(lesson::Program& p) {
   // q cancels against each coefficient, whose stroke starts at its first digit: past "(-"
   // when the term is bracketed.
   lesson::WaitForKey(p);
-  for (float i : {12.f, 13.f, 2.f, 3.f}) {
-    w.TermTexts(i) = lesson::WithoutLeadingSign(p, w.TermTexts(i));
-  }
   p.text.WorkText = "(-";
   lesson::MeasureTextWidth(p);
-  if (w.TermValues(2) < 0) w.SavedX(1) += p.values.MeasuredWidth;
-  CancelProduct(p, 1, w.TermTexts(2), w.TermTexts(12), 2);
-  lesson::WaitForKey(p);
-  if (w.TermValues(3) < 0) w.SavedX(3) += p.values.MeasuredWidth;
-  CancelProduct(p, 3, w.TermTexts(3), w.TermTexts(13), 4);
-  p.renderer.FractionMode = 0;
-
-  lesson::WaitForKey(p);
-  w.TermTexts(4) = lesson::WithoutLeadingPlus(p, w.TermTexts(4));
-  lesson::DrawLessonText(p, "=" + w.TermTexts(4) + "x" + w.TermTexts(5) + "y", 5, l.MarginX,
-                         l.LineY + 100);
+  const float bracket = p.values.MeasuredWidth;
+  CancelProducts(p, w.TermValues(2) < 0 ? bracket : 0, w.TermValues(3) < 0 ? bracket : 0);
+  DrawStageResult(p, "x", "y");
 }
 
 // The rule of the practice, 80 below the last result.
@@ -95,10 +82,7 @@ void GenerateFractionMultiplierProblem(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
   // q is one of 2, 3, 5; the numerator one of the two others or 1, so that p/q is never
   // whole and in lowest terms.
-  w.PointX(1) = 2;
-  w.PointX(2) = 3;
-  w.PointX(3) = 5;
-  w.PointX(4) = 1;
+  WriteCandidates(p, 2, 3, 5, 1);
   const float q = PickCandidate(p);
   w.AuxValues(1) = q;
   p.layout.RandomPick = lesson::PickRandomWhole(p, 1, 3);

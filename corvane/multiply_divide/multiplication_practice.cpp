@@ -33,8 +33,7 @@ void DrawResult(lesson::Program& p) {
 void ShowLeftMultiplierProblem(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
   lesson::LessonLayout& l = p.layout;
-  lesson::EraseFrom(p, 0, w.SavedY(31), 1320, 1300);
-  StartAtStageCorner(p);
+  StartStageProblem(p, "①", 0, w.SavedY(31), 1300);
   for (float i : {1.f, 2.f, 5.f}) w.TermTexts(i) = lesson::WithoutLeadingPlus(p, w.TermTexts(i));
   std::string& multiplier = Multiplier(p);
   std::string& x_term = XTerm(p);
@@ -42,7 +41,6 @@ void ShowLeftMultiplierProblem(lesson::Program& p) {
   multiplier = w.TermTexts(1);
   x_term = w.TermTexts(2) + "x";
   y_term = w.TermTexts(3) + "y";
-  lesson::DrawLessonText(p, "①", 3, l.MarginX, l.LineY + 60);
   // The arcs' ends on the right edge of each piece's first character.
   l.LineEndX = l.MarginX + 40;
   DrawPieces(p, kWorkColour,
@@ -71,15 +69,13 @@ void ShowLeftMultiplierProblem(lesson::Program& p) {
 void ShowRightMultiplierProblem(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
   lesson::LessonLayout& l = p.layout;
-  lesson::EraseFrom(p, 0, w.SavedY(31), 1320, 1300);
-  StartAtStageCorner(p);
+  StartStageProblem(p, "②", 0, w.SavedY(31), 1300);
   for (float i : {2.f, 5.f}) w.TermTexts(i) = lesson::WithoutLeadingPlus(p, w.TermTexts(i));
   std::string& multiplier = Multiplier(p);
   const std::string& x_term = XTerm(p) = w.TermTexts(2) + "x";
   const std::string& y_term = YTerm(p) = w.TermTexts(3) + "y";
   multiplier = w.TermValues(1) < 0 ? lesson::BracketedIfMinus(p, w.TermTexts(1))
                                    : lesson::WithoutLeadingPlus(p, w.TermTexts(1));
-  lesson::DrawLessonText(p, "②", 3, l.MarginX, l.LineY + 60);
   lesson::DrawLessonText(p, "(", kWorkColour, l.MarginX + 40, l.LineY);
   DrawPieces(p, kWorkColour, {{x_term, 2, 27}, {y_term + ")*", 3, 27}, {multiplier, 1, 27}});
   DrawDistributionArcs(p, w.PointX(1), w.PointY(1), w.PointX(2), w.PointX(3), w.PointY(1), 1,

@@ -21,6 +21,21 @@ void StartAtStageCorner(lesson::Program& p) {
   p.layout.LineY = p.work.SavedY(31);
 }
 
+void WriteCandidates(lesson::Program& p, float first, float second, float third, float fourth) {
+  lesson::LessonWork& w = p.work;
+  w.PointX(1) = first;
+  w.PointX(2) = second;
+  w.PointX(3) = third;
+  w.PointX(4) = fourth;
+}
+
+void StartStageProblem(lesson::Program& p, const char* label, float erase_x, float erase_y,
+                       float height) {
+  lesson::EraseFrom(p, erase_x, erase_y, 1320, height);
+  StartAtStageCorner(p);
+  lesson::DrawLessonText(p, label, 3, p.layout.MarginX, p.layout.LineY + 60);
+}
+
 float PickCandidate(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
   const float picked = lesson::PickRandomWhole(p, 1, 3);
@@ -61,6 +76,8 @@ void StrikeOut(lesson::Program& p, float x, float y, float length, float height,
   lesson::DrawLabelText(p);
 }
 
+namespace {
+
 void CancelProduct(lesson::Program& p, float term, const std::string& digits,
                    const std::string& left, float denominator) {
   lesson::LessonWork& w = p.work;
@@ -68,6 +85,29 @@ void CancelProduct(lesson::Program& p, float term, const std::string& digits,
             LeftValue::kAbove);
   StrikeOut(p, w.SavedX(denominator), w.SavedY(denominator), 27 * CharCount(w.AuxTexts(1)), 28,
             "1", LeftValue::kBelow);
+}
+
+}  // namespace
+
+void CancelProducts(lesson::Program& p, float x_shift, float y_shift) {
+  lesson::LessonWork& w = p.work;
+  for (float i : {12.f, 13.f, 2.f, 3.f}) {
+    w.TermTexts(i) = lesson::WithoutLeadingSign(p, w.TermTexts(i));
+  }
+  w.SavedX(1) += x_shift;
+  CancelProduct(p, 1, w.TermTexts(2), w.TermTexts(12), 2);
+  lesson::WaitForKey(p);
+  w.SavedX(3) += y_shift;
+  CancelProduct(p, 3, w.TermTexts(3), w.TermTexts(13), 4);
+  p.renderer.FractionMode = 0;
+}
+
+void DrawStageResult(lesson::Program& p, const std::string& x, const std::string& y) {
+  lesson::LessonWork& w = p.work;
+  lesson::WaitForKey(p);
+  w.TermTexts(4) = lesson::WithoutLeadingPlus(p, w.TermTexts(4));
+  lesson::DrawLessonText(p, "=" + w.TermTexts(4) + x + w.TermTexts(5) + y, 5, p.layout.MarginX,
+                         p.layout.LineY + 100);
 }
 
 float CharCount(const std::string& text) { return static_cast<float>(platform::PfKLEN(text)); }

@@ -1,6 +1,7 @@
-// What the chapter's random practices share: stages that keep their area's corner and show
-// problems until 1 is entered, the pick from a list of candidates, the distribution arcs from
-// the multiplier to the two terms, and the cancellation marks.
+// What the chapter's random practices share: the page and its stages, each keeping its area's
+// corner and showing problems until 1 is entered; the picks from a list of candidates and the
+// problems' texts; the distribution arcs from the multiplier to the two terms, the
+// cancellation marks and the result.
 #pragma once
 
 #include <string>
@@ -10,6 +11,8 @@
 #include "lessonlib/screen.h"
 
 namespace corvane {
+
+// ---- The page and its stages ----------------------------------------------------------------
 
 // A practice's page: the screen erased, the heading at (40, 30), the draw width 5 for the
 // whole practice.
@@ -28,20 +31,27 @@ void RunPracticeStage(lesson::Program& p, float corner_x, float corner_y, Pass&&
   });
 }
 
+// MarginX and LineY at the corner of the stage's area.
+void StartAtStageCorner(lesson::Program& p);
+// A problem's start: its stage's area erased from (erase_x, erase_y), 1320 wide and `height`
+// high, the lines started at the corner and the stage's label 60 below it.
+void StartStageProblem(lesson::Program& p, const char* label, float erase_x, float erase_y,
+                       float height);
+
 // The multiplication practice's third stage, (p/q)(bx+cy) in the right half of its page, and
 // the rule that closes the practice.
 void RunFractionMultiplierStage(lesson::Program& p);
-
 // The worked solutions of the division practice's two stages, each in its stage's area.
 void ShowDivideByNumberSolution(lesson::Program& p);
 void ShowDivideByFractionSolution(lesson::Program& p);
 
-// MarginX and LineY at the corner of the stage's area.
-void StartAtStageCorner(lesson::Program& p);
+// ---- Problems -------------------------------------------------------------------------------
 
-// Picks one of the first three of the candidates in PointX(1) to PointX(4) at random; the
-// entries behind it move up one place (PointX(4) keeps its value), so that a second pick of
-// one of the first three gives one of the other candidates.
+// The candidates of a pick, in PointX(1) to PointX(4).
+void WriteCandidates(lesson::Program& p, float first, float second, float third, float fourth);
+// Picks one of the first three candidates at random; the entries behind it move up one place
+// (PointX(4) keeps its value), so that a second pick of one of the first three gives one of
+// the other candidates.
 float PickCandidate(lesson::Program& p);
 
 // The texts of a problem whose numbers FormatNumberArrays writes: the fraction
@@ -49,6 +59,8 @@ float PickCandidate(lesson::Program& p);
 // coefficient TermTexts(3) with its sign, the result's coefficients TermTexts(4) and (5)
 // signed as coefficients.
 void WriteProblemTexts(lesson::Program& p, float numerator, float denominator);
+
+// ---- Worked solutions -----------------------------------------------------------------------
 
 // The two distribution arcs, one key each, from the multiplier at (from_x, from_y) to the
 // line's top at the x term (colour 9), then at the y term (colour 7). `side` -1 for a
@@ -63,12 +75,17 @@ enum class LeftValue { kAbove, kBelow };
 void StrikeOut(lesson::Program& p, float x, float y, float length, float height,
                const std::string& left, LeftValue place);
 
-// A product of a coefficient and a stacked fraction 1/q or p/q, cancelled: the coefficient's
-// digits, whose top-left is kept in SavedX/SavedY(term), struck 27 a digit with `left` above,
-// and the fraction's denominator q (AuxTexts(1)), kept at `denominator`, struck 27 a
-// character with "1" under it.
-void CancelProduct(lesson::Program& p, float term, const std::string& digits,
-                   const std::string& left, float denominator);
+// The cancellation of the two products of a line "= b x × 1/q c y × 1/q" (or with the
+// fraction first), one key apart: each coefficient's digits struck 27 a digit with m or n
+// above, where SavedX/SavedY(1) and (3) keep the start of their terms, moved on by
+// `x_shift` and `y_shift` past a sign or a bracket; each denominator q (AuxTexts(1)), kept at
+// SavedX/SavedY(2) and (4), struck 27 a character with 1 under it. TermTexts(2), (3), (12)
+// and (13) lose their signs.
+void CancelProducts(lesson::Program& p, float x_shift, float y_shift);
+
+// After a key, the result of a practice's stage: "=" and the coefficients TermTexts(4) (its
+// "+" taken off) and TermTexts(5) with their letters, in colour 5, 100 below the line.
+void DrawStageResult(lesson::Program& p, const std::string& x, const std::string& y);
 
 // The number of characters of a text: how many cells a stroke covers.
 float CharCount(const std::string& text);

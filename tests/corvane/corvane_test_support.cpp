@@ -23,14 +23,6 @@ std::unique_ptr<lesson::HeadlessSession> RunCorvane(std::string_view keys,
 
 namespace {
 
-bool StartsWith(const Fields& event, const Fields& prefix) {
-  if (prefix.empty() || event.size() < prefix.size()) return false;
-  for (size_t k = 0; k < prefix.size(); ++k) {
-    if (event[k] != prefix[k]) return false;
-  }
-  return true;
-}
-
 std::string TextRow(const std::string& x, const std::string& y, const std::string& colour,
                     const std::string& text) {
   return x + " " + y + " " + colour + " " + text;
@@ -39,6 +31,14 @@ std::string TextRow(const std::string& x, const std::string& y, const std::strin
 std::string Number(float value) { return platform::ShortNumber(value); }
 
 }  // namespace
+
+bool StartsWith(const Fields& event, const Fields& prefix) {
+  if (prefix.empty() || event.size() < prefix.size()) return false;
+  for (size_t k = 0; k < prefix.size(); ++k) {
+    if (event[k] != prefix[k]) return false;
+  }
+  return true;
+}
 
 Screen ScreenRows(const platform::Trace& trace, const Fields& from, const Fields& until,
                   int occurrence) {

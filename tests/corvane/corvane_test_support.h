@@ -28,6 +28,9 @@ using Screen = std::vector<std::string>;
 // absent).
 Screen ScreenRows(const platform::Trace& trace, const Fields& from, const Fields& until = {},
                   int occurrence = 1);
+// Whether an event's first fields are `prefix` (never for an empty prefix).
+bool StartsWith(const Fields& event, const Fields& prefix);
+
 // The rows of a section: what follows the number read at the `occurrence`-th showing of a
 // sub-menu's item line, up to the next showing.
 Screen SectionRows(const lesson::HeadlessSession& session, const Fields& item_line,

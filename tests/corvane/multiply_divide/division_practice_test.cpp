@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "corvane/multiply_divide/multiply_divide.h"
-#include "tests/corvane/multiply_divide/marks.h"
+#include "tests/corvane/multiply_divide/chapter4_support.h"
 
 using namespace chapter4_testing;
 using corvane_testing::RunCorvane;
@@ -18,40 +18,23 @@ using testing_support::Events;
 
 namespace {
 
-std::vector<float> Join(std::initializer_list<std::vector<float>> parts) {
-  std::vector<float> all;
-  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
 // The draws of (m·s x + n·s y)÷d: the size s of d among 2, 3, 5, d's sign, m and n.
 std::vector<float> ByNumber(int d, int m, int n) {
   const int size = std::abs(d);
   const int place = size == 2 ? 1 : size == 3 ? 2 : 3;
-  return Join({{Draw(place, 1, 3), d < 0 ? 0.25f : 0.75f}, Signed(m, 1, 5), Signed(n, 1, 5)});
+  return Join({{Draw(place, 1, 3), SignOf(d)}, Signed(m, 1, 5), Signed(n, 1, 5)});
 }
 
 // The draws of (B'|q| a + C'|q| b)÷(q/p): |q|'s place among 2, 3, 5, 7; p's place among what is
 // left; q's sign; B' and C'.
 std::vector<float> ByFraction(int q, int p, int b, int c) {
-  std::vector<int> list{2, 3, 5, 7};
-  const auto place = [&](int value) {
-    int k = 1;
-    while (list[static_cast<size_t>(k - 1)] != value) ++k;
-    return k;
-  };
-  const int k = place(std::abs(q));
-  list.erase(list.begin() + (k - 1));
-  return Join({{Draw(k, 1, 3), Draw(place(p), 1, 3), q < 0 ? 0.25f : 0.75f}, Signed(b, 1, 5),
-               Signed(c, 1, 5)});
+  return Join({Picks({2, 3, 5, 7}, std::abs(q), p), {SignOf(q)}, Signed(b, 1, 5), Signed(c, 1, 5)});
 }
-
-std::string Pass(int k) { return std::string(static_cast<size_t>(k), 'k'); }
 
 // One problem of each stage, with the key at the note between them.
 std::vector<Rows> OneOfEach(const std::vector<float>& number, const std::vector<float>& fraction,
                             const std::string& end_first = "1\n") {
-  auto session = RunCorvane("4\n5\n" + Pass(7) + end_first + "k" + Pass(5) + "1\n",
+  auto session = RunCorvane("4\n5\n" + Keys(7) + end_first + "k" + Keys(5) + "1\n",
                             Join({number, fraction}));
   return Passes(SectionMarks(*session));
 }
@@ -174,8 +157,8 @@ TEST(DivisionPractice, ShowsItsTable) {
 }
 
 TEST(DivisionPractice, KeysAPassAndAtTheNote) {
-  auto session = RunCorvane("4\n5\n" + Pass(7) + "\n" + Pass(7) + "1.0\nk" + Pass(5) + "0\n" +
-                            Pass(5) + "01\n");
+  auto session = RunCorvane("4\n5\n" + Keys(7) + "\n" + Keys(7) + "1.0\nk" + Keys(5) + "0\n" +
+                            Keys(5) + "01\n");
   const std::vector<Rows> passes = Passes(SectionMarks(*session));
   ASSERT_EQ(passes.size(), 5u);
   EXPECT_EQ(OfKind(passes[0], kKey).size(), 7u);
@@ -197,42 +180,25 @@ TEST(DivisionPractice, AFractionOverZeroAtTheNextStepIsClearedAndThePracticeGoes
 
 // ---- Over many seeds ------------------------------------------------------------------------
 
-namespace {
-
-std::string Leading(int value) {
-  return value == 1 ? "" : value == -1 ? "-" : std::to_string(value);
-}
-std::string Following(int value) {
-  return value == 1 ? "+" : value == -1 ? "-" : (value > 0 ? "+" : "") + std::to_string(value);
-}
-
-std::string Clock(int seed) {
-  char time[9];
-  std::snprintf(time, sizeof time, "%02d:%02d:%02d", (seed * 5) % 24, (seed * 11) % 60,
-                (seed * 17) % 60);
-  return time;
-}
-
-}  // namespace
-
 TEST(DivisionPractice, OverManySeedsEveryAnswerFollowsFromItsProblem) {
+  constexpr size_t kProblems = 10;  // a stage, at each of 12 clock seeds
   const std::regex by_number(R"(^\((-?\d+)x([+-]\d+)y\)/\(?(-?\d)\)?$)");
   const std::regex by_fraction(R"(^\((-?\d+)a([+-]\d+)b\)/\(?(-?)ﾀ(\d)/(\d)ﾀ\)?$)");
   std::set<std::string> divisors;
   for (int seed = 0; seed < 12; ++seed) {
     std::string keys = "4\n5\n";
-    for (int k = 0; k < 15; ++k) keys += Pass(7) + "0\n";
-    keys += Pass(7) + "1\nk";
-    for (int k = 0; k < 15; ++k) keys += Pass(5) + "0\n";
-    keys += Pass(5) + "1\n";
+    for (size_t k = 1; k < kProblems; ++k) keys += Keys(7) + "0\n";
+    keys += Keys(7) + "1\nk";
+    for (size_t k = 1; k < kProblems; ++k) keys += Keys(5) + "0\n";
+    keys += Keys(5) + "1\n";
     auto session = RunAt(keys, Clock(seed));
     const std::vector<Rows> passes = Passes(SectionMarks(*session));
-    ASSERT_EQ(passes.size(), 33u) << seed;
-    for (size_t k = 0; k < 32; ++k) {
+    ASSERT_EQ(passes.size(), 2 * kProblems + 1) << seed;
+    for (size_t k = 0; k < 2 * kProblems; ++k) {
       const Rows& pass = passes[k];
       std::smatch m;
       SCOPED_TRACE(std::to_string(seed) + " " + std::to_string(k));
-      if (k < 16) {
+      if (k < kProblems) {
         const std::string problem = LineAt(pass, 140, 0);
         ASSERT_TRUE(std::regex_match(problem, m, by_number)) << problem;
         const int b = std::stoi(m[1]), c = std::stoi(m[2]), d = std::stoi(m[3]);

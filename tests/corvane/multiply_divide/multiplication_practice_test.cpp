@@ -10,18 +10,12 @@
 
 #include "corvane/multiply_divide/multiply_divide.h"
 #include "platform/text_ops.h"
-#include "tests/corvane/multiply_divide/marks.h"
+#include "tests/corvane/multiply_divide/chapter4_support.h"
 
 using namespace chapter4_testing;
 using corvane_testing::RunCorvane;
 
 namespace {
-
-std::vector<float> Join(std::initializer_list<std::vector<float>> parts) {
-  std::vector<float> all;
-  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
 
 // The draws of a whole-number problem: a, b, c, each magnitude then sign.
 std::vector<float> Whole(int a, int b, int c) {
@@ -31,19 +25,8 @@ std::vector<float> Whole(int a, int b, int c) {
 // The draws of a fraction problem (p/q)(m·q x + n·q y): q's place among 2, 3, 5; |p|'s place
 // among what is left of 2, 3, 5, 1; p's sign; m and n.
 std::vector<float> Fraction(int p, int q, int m, int n) {
-  std::vector<int> list{2, 3, 5, 1};
-  const auto place = [&](int value) {
-    int k = 1;
-    while (list[static_cast<size_t>(k - 1)] != value) ++k;
-    return k;
-  };
-  const int k = place(q);
-  list.erase(list.begin() + (k - 1));
-  return Join({{Draw(k, 1, 3), Draw(place(std::abs(p)), 1, 3), p < 0 ? 0.25f : 0.75f},
-               Signed(m, 1, 5), Signed(n, 1, 5)});
+  return Join({Picks({2, 3, 5, 1}, q, std::abs(p)), {SignOf(p)}, Signed(m, 1, 5), Signed(n, 1, 5)});
 }
-
-std::string Pass(int k) { return std::string(static_cast<size_t>(k), 'k'); }
 
 // The rows of the practice, from its item number on.
 Rows Practice(const lesson::HeadlessSession& session) { return SectionMarks(session); }
@@ -51,7 +34,7 @@ Rows Practice(const lesson::HeadlessSession& session) { return SectionMarks(sess
 }  // namespace
 
 TEST(MultiplicationPractice, StageOneRevealsArcsProductsAndResultAKeyEach) {
-  auto session = RunCorvane("4\n4\n" + Pass(4) + "0\n" + Pass(4) + "1\n",
+  auto session = RunCorvane("4\n4\n" + Keys(4) + "0\n" + Keys(4) + "1\n",
                             Join({Whole(3, 2, 5), Whole(-6, -7, -6)}));
   const Rows expected{
       Erase(0, 0, 1320, 1300),
@@ -80,7 +63,7 @@ TEST(MultiplicationPractice, StageOneRevealsArcsProductsAndResultAKeyEach) {
 }
 
 TEST(MultiplicationPractice, StageTwoPutsTheMultiplierAfterTheBracket) {
-  auto session = RunCorvane("4\n4\n" + Pass(4) + "1\n" + Pass(4) + "2/2\n",
+  auto session = RunCorvane("4\n4\n" + Keys(4) + "1\n" + Keys(4) + "2/2\n",
                             Join({Whole(3, 2, 5), Whole(-2, -5, -4)}));
   const Rows expected{
       Erase(0, 320, 1320, 1300),
@@ -124,8 +107,8 @@ TEST(MultiplicationPractice, WholeMultiplierStagesShowTheirTables) {
        "=-6x-12y"},
   };
   for (const auto& c : cases) {
-    std::string keys = "4\n4\n" + Pass(4) + "1\n";
-    if (c.stage == 2) keys += Pass(4) + "1\n";
+    std::string keys = "4\n4\n" + Keys(4) + "1\n";
+    if (c.stage == 2) keys += Keys(4) + "1\n";
     auto session = RunCorvane(keys, c.random);
     const Rows pass = Passes(Practice(*session))[static_cast<size_t>(c.stage - 1)];
     const float y = c.stage == 1 ? 140 : 380;
@@ -140,7 +123,7 @@ namespace {
 
 // Stage 3's pass, after a stage-1 and a stage-2 problem.
 Rows FractionPass(const std::vector<float>& fraction_draws, const std::string& end = "1\n") {
-  auto session = RunCorvane("4\n4\n" + Pass(4) + "1\n" + Pass(4) + "1\n" + Pass(6) + end,
+  auto session = RunCorvane("4\n4\n" + Keys(4) + "1\n" + Keys(4) + "1\n" + Keys(6) + end,
                             Join({Whole(3, 2, 5), Whole(2, 2, 5), fraction_draws}));
   return Passes(SectionMarks(*session))[2];
 }
@@ -215,7 +198,7 @@ TEST(MultiplicationPractice, StageThreeShowsItsTable) {
 TEST(MultiplicationPractice, EndsWithTheRuleBelowTheLastProblemAndBackToTheMenu) {
   // Two stage-3 problems, the same one twice: nothing stops a repeat.
   auto session = RunCorvane(
-      "4\n4\n" + Pass(4) + "1\n" + Pass(4) + "1\n" + Pass(6) + "\n" + Pass(6) + "1\n",
+      "4\n4\n" + Keys(4) + "1\n" + Keys(4) + "1\n" + Keys(6) + "\n" + Keys(6) + "1\n",
       Join({Whole(3, 2, 5), Whole(2, 2, 5), Fraction(2, 3, 2, 3), Fraction(2, 3, 2, 3)}));
   const std::vector<Rows> passes = Passes(SectionMarks(*session));
   ASSERT_EQ(passes.size(), 5u);
@@ -234,7 +217,7 @@ TEST(MultiplicationPractice, EndsWithTheRuleBelowTheLastProblemAndBackToTheMenu)
 
 TEST(MultiplicationPractice, TheLastMultiplierIsRememberedFromVisitToVisit) {
   // The second visit's first draw, 2, is the last stage-2 multiplier of the first: drawn again.
-  const std::string visit = "4\n" + Pass(4) + "1\n" + Pass(4) + "1\n" + Pass(6) + "1\n";
+  const std::string visit = "4\n" + Keys(4) + "1\n" + Keys(4) + "1\n" + Keys(6) + "1\n";
   auto session = RunCorvane("4\n" + visit + visit,
                             Join({Whole(3, 2, 5), Whole(2, 2, 5), Fraction(2, 3, 2, 3),
                                   Signed(2, 2, 5), Whole(-5, 1, 2)}));
@@ -242,8 +225,8 @@ TEST(MultiplicationPractice, TheLastMultiplierIsRememberedFromVisitToVisit) {
 }
 
 TEST(MultiplicationPractice, KeysAPass) {
-  auto session = RunCorvane("4\n4\n" + Pass(4) + "0\n" + Pass(4) + "1\n" + Pass(4) + "-1\n" +
-                            Pass(4) + "1\n" + Pass(6) + "1/2\n" + Pass(6) + "1\n");
+  auto session = RunCorvane("4\n4\n" + Keys(4) + "0\n" + Keys(4) + "1\n" + Keys(4) + "-1\n" +
+                            Keys(4) + "1\n" + Keys(6) + "1/2\n" + Keys(6) + "1\n");
   const std::vector<Rows> passes = Passes(SectionMarks(*session));
   ASSERT_EQ(passes.size(), 7u);
   const int keys[] = {4, 4, 4, 4, 6, 6, 0};
@@ -262,13 +245,6 @@ int Coefficient(const std::string& text) {
   return std::stoi(text);
 }
 
-// A coefficient as the lesson writes it: leading (no "+") or following another term.
-std::string Leading(int value) {
-  return value == 1 ? "" : value == -1 ? "-" : std::to_string(value);
-}
-std::string Following(int value) {
-  return value == 1 ? "+" : value == -1 ? "-" : (value > 0 ? "+" : "") + std::to_string(value);
-}
 std::string Result(int x, int y) { return "=" + Leading(x) + "x" + Following(y) + "y"; }
 // A term as a factor of a product: bracketed when negative, without "+".
 std::string Factor(int value, const char* letter) {
@@ -276,38 +252,31 @@ std::string Factor(int value, const char* letter) {
   return value < 0 ? "(" + term + ")" : term;
 }
 
-std::string Clock(int seed) {
-  char time[9];
-  std::snprintf(time, sizeof time, "%02d:%02d:%02d", seed % 24, (seed * 7) % 60, (seed * 13) % 60);
-  return time;
-}
-
 }  // namespace
 
 TEST(MultiplicationPractice, OverManySeedsEveryAnswerFollowsFromItsProblem) {
+  constexpr size_t kProblems = 8;  // a stage, at each of 12 clock seeds
   const std::regex left(R"(^(-?\d)\((-?\d*)x([+-]\d)y\)$)");
   const std::regex right(R"(^\((-?\d*)x([+-]\d)y\)\*\(?(-?\d)\)?$)");
   const std::regex fraction(R"(^(-?)ﾀ(\d)/(\d)ﾀ\((-?\d+)x([+-]\d+)y\)$)");
   std::set<std::string> multipliers;
   for (int seed = 0; seed < 12; ++seed) {
     std::string keys = "4\n4\n";
-    for (int k = 0; k < 15; ++k) keys += Pass(4) + "0\n";
-    keys += Pass(4) + "1\n";
-    for (int k = 0; k < 15; ++k) keys += Pass(4) + "0\n";
-    keys += Pass(4) + "1\n";
-    for (int k = 0; k < 15; ++k) keys += Pass(6) + "0\n";
-    keys += Pass(6) + "1\n";
+    for (int keys_a_pass : {4, 4, 6}) {
+      for (size_t k = 1; k < kProblems; ++k) keys += Keys(keys_a_pass) + "0\n";
+      keys += Keys(keys_a_pass) + "1\n";
+    }
     auto session = RunAt(keys, Clock(seed));
     const std::vector<Rows> passes = Passes(SectionMarks(*session));
-    ASSERT_EQ(passes.size(), 49u) << seed;
+    ASSERT_EQ(passes.size(), 3 * kProblems + 1) << seed;
     int previous = 0;
-    for (size_t k = 0; k < 48; ++k) {
+    for (size_t k = 0; k < 3 * kProblems; ++k) {
       const Rows& pass = passes[k];
       std::smatch m;
       SCOPED_TRACE(std::to_string(seed) + " " + std::to_string(k));
-      if (k < 32) {
+      if (k < 2 * kProblems) {
         // Stages 1 and 2: a never the multiplier of the problem before, across both.
-        const bool first = k < 16;
+        const bool first = k < kProblems;
         const float y = first ? 140 : 380;
         const std::string problem = LineAt(pass, y, 0);
         ASSERT_TRUE(std::regex_match(problem, m, first ? left : right)) << problem;

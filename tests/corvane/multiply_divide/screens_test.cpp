@@ -4,14 +4,12 @@
 
 #include <string>
 
-#include "tests/corvane/multiply_divide/marks.h"
+#include "tests/corvane/multiply_divide/chapter4_support.h"
 
 using namespace chapter4_testing;
 using corvane_testing::RunCorvane;
 
 namespace {
-
-std::string Keys(int n) { return std::string(static_cast<size_t>(n), 'k'); }
 
 // The flower bed at margin m: the task, the grid with its length marks, the area and its
 // expansion with the distribution arcs.

@@ -1,5 +1,6 @@
-// Chapter 4's screens read from the trace with their marks: the texts and labels, the dotted
-// arcs, the cancellation strokes, the boxes and erasers, and the waits, in drawing order.
+// Chapter 4's tests: its screens read from the trace with their marks (the texts and labels,
+// the dotted arcs, the cancellation strokes, the boxes and erasers, and the waits, in drawing
+// order), and the keys, random draws and texts they are driven and checked with.
 #pragma once
 
 #include <string>
@@ -57,5 +58,21 @@ std::unique_ptr<lesson::HeadlessSession> RunAt(const std::string& keys, const st
 // for the k-th; `Signed` adds the sign draw (0.25 negative, 0.75 positive).
 float Draw(int value, int first, int count);
 std::vector<float> Signed(int value, int first, int count);
+inline float SignOf(int value) { return value < 0 ? 0.25f : 0.75f; }
+// The draws that pick `first` of the first three `candidates`, then `second` of the first
+// three that are left.
+std::vector<float> Picks(std::vector<int> candidates, int first, int second);
+std::vector<float> Join(std::initializer_list<std::vector<float>> parts);
+
+// `n` any-key presses.
+std::string Keys(int n);
+
+// A coefficient as the lessons write it: leading a line (no "+", 1 as the bare letter) or
+// following another term (always signed).
+std::string Leading(int value);
+std::string Following(int value);
+
+// A clock time for the `seed`-th of several runs.
+std::string Clock(int seed);
 
 }  // namespace chapter4_testing

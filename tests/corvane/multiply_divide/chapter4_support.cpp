@@ -1,24 +1,18 @@
-#include "tests/corvane/multiply_divide/marks.h"
+#include "tests/corvane/multiply_divide/chapter4_support.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/text_ops.h"
 
 namespace chapter4_testing {
 
+using corvane_testing::StartsWith;
 using testing_support::Events;
 
 namespace {
-
-bool StartsWith(const Fields& event, const Fields& prefix) {
-  if (prefix.empty() || event.size() < prefix.size()) return false;
-  for (size_t k = 0; k < prefix.size(); ++k) {
-    if (event[k] != prefix[k]) return false;
-  }
-  return true;
-}
 
 std::string N(double value) { return platform::ShortNumber(value); }
 std::string Whole(double value) { return platform::ShortNumber(std::round(value)); }
@@ -187,7 +181,40 @@ float Draw(int value, int first, int count) {
 }
 
 std::vector<float> Signed(int value, int first, int count) {
-  return {Draw(std::abs(value), first, count), value < 0 ? 0.25f : 0.75f};
+  return {Draw(std::abs(value), first, count), SignOf(value)};
+}
+
+std::vector<float> Picks(std::vector<int> candidates, int first, int second) {
+  const auto place = [&](int value) {
+    const auto at = std::find(candidates.begin(), candidates.end(), value);
+    return static_cast<int>(at - candidates.begin()) + 1;
+  };
+  const int k = place(first);
+  candidates.erase(candidates.begin() + (k - 1));
+  return {Draw(k, 1, 3), Draw(place(second), 1, 3)};
+}
+
+std::vector<float> Join(std::initializer_list<std::vector<float>> parts) {
+  std::vector<float> all;
+  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+std::string Keys(int n) { return std::string(static_cast<size_t>(n), 'k'); }
+
+std::string Leading(int value) {
+  return value == 1 ? "" : value == -1 ? "-" : std::to_string(value);
+}
+
+std::string Following(int value) {
+  return value == 1 ? "+" : value == -1 ? "-" : (value > 0 ? "+" : "") + std::to_string(value);
+}
+
+std::string Clock(int seed) {
+  char time[16];
+  std::snprintf(time, sizeof time, "%02d:%02d:%02d", (seed * 5) % 24, (seed * 11) % 60,
+                (seed * 17) % 60);
+  return time;
 }
 
 }  // namespace chapter4_testing
