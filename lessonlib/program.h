@@ -99,6 +99,8 @@ struct LessonLayout {
   float LineEndX = 0;   // where the last text ended
   float DrillItem = 0;
   float RandomPick = 0;
+  // The other letter of a drill's letter pair, when the letter solved for is in TextA.
+  std::string SecondLetter;
   std::string ColumnOperator;
   float ColumnAnswerX = 0;
   // The corner from which a section places its panel and its erasers; kept from section to

@@ -3,17 +3,18 @@
 #include "ostrel/explaining/explaining.h"
 #include "ostrel/number_forms/number_forms.h"
 #include "ostrel/ostrel.h"
+#include "ostrel/transforming/transforming.h"
 
 namespace ostrel {
 
 namespace {
 
-// Items 3 to 6 show the menu again until their chapters are in.
+// Items without a chapter yet show the menu again.
 const lesson::MainMenu kMenu{
     {{
         {"1　数の表し方", RunNumberFormsChapter},
         {"2　式による説明", RunExplainingChapter},
-        {"3　等式の変形", nullptr},
+        {"3　等式の変形", RunTransformingChapter},
         {"4　P29 練習問題", nullptr},
         {"5　P30 学びをたしかめよう", nullptr},
         {"6　P32 学びを身につけよう", nullptr},

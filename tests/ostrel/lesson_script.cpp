@@ -77,4 +77,35 @@ void ExpectScript(const Script& actual, const Script& expected) {
 
 std::string Presses(int count) { return std::string(static_cast<size_t>(count), ' '); }
 
+platform::HeadlessOptions SectionRun(const std::string& chapter, const std::string& item,
+                                     const std::string& keys, std::vector<float> random) {
+  platform::HeadlessOptions options =
+      testing_support::WithKeys(chapter + "\n" + item + "\n" + keys);
+  options.random = std::move(random);
+  return options;
+}
+
+Script SectionScript(const std::string& chapter, const std::string& item,
+                     const std::string& keys, std::vector<float> random) {
+  lesson::HeadlessSession session(ostrel::kOstrel,
+                                  SectionRun(chapter, item, keys, std::move(random)));
+  session.Start();
+  return AfterField(ScriptOf(session.trace()), 2);
+}
+
+std::vector<Fields> SectionEvents(const std::string& chapter, const std::string& item,
+                                  const std::string& keys, std::vector<float> random) {
+  lesson::HeadlessSession session(ostrel::kOstrel,
+                                  SectionRun(chapter, item, keys, std::move(random)));
+  session.Start();
+  const std::vector<Fields> events = testing_support::Events(session.trace());
+  int fields = 0;
+  for (size_t k = 0; k < events.size(); ++k) {
+    if (events[k] == Fields{"wait", "ReadFieldKeys"} && ++fields == 2) {
+      return {events.begin() + static_cast<long>(k) + 1, events.end()};
+    }
+  }
+  return {};
+}
+
 }  // namespace ostrel_testing

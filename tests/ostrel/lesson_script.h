@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/headless_runtime.h"
 #include "tests/test_support.h"
 
 namespace ostrel_testing {
@@ -36,5 +37,16 @@ void ExpectScript(const Script& actual, const Script& expected);
 
 // Keys: `count` key presses at key waits.
 std::string Presses(int count);
+
+// A run that enters main-menu item `chapter`, chooses `item` on its sub-menu and goes on with
+// `keys`; `random` are the first random numbers handed out.
+platform::HeadlessOptions SectionRun(const std::string& chapter, const std::string& item,
+                                     const std::string& keys, std::vector<float> random = {});
+// The script of such a run from the section's start (after the sub-menu's number).
+Script SectionScript(const std::string& chapter, const std::string& item,
+                     const std::string& keys, std::vector<float> random = {});
+// The trace's events of such a run from the section's start, drawing operations included.
+std::vector<Fields> SectionEvents(const std::string& chapter, const std::string& item,
+                                  const std::string& keys, std::vector<float> random = {});
 
 }  // namespace ostrel_testing

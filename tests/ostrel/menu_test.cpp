@@ -16,6 +16,8 @@ const Fields kTitle{"text", "DrawText", "264", "30", "15", "＜Ｏｓｔｒｅ�
 const Fields kPrompt{"text", "DrawWideText", "816", "648", "0", "番号を入力して下さい。"};
 const Fields kGoalHeading{"text", "DrawText", "44", "240", "5", "<めあて>"};
 const Fields kExplainingGoalHeading{"text", "DrawText", "44", "240", "3", "<めあて>"};
+const Fields kTransformingGoal{"text", "DrawText", "44", "305", "0",
+                               "等式を変形して、ある文字について解けるようになろう。"};
 const char* const kItemLine =
     "①倍数　②偶数　③奇数　④連続する数　⑤自然数　⑥まとめ　⑦練習1　⑧練習2　⑨終了";
 
@@ -56,7 +58,7 @@ TEST(OstrelMainMenu, DrawsPanelTitleAndItemsAndItsPromptOnce) {
 
 // Where a number typed at the main menu leads.
 TEST(OstrelMainMenu, GoesWhereTheNumberSays) {
-  enum Outcome { kEnds, kMenuAgain, kChapter1, kChapter2 };
+  enum Outcome { kEnds, kMenuAgain, kChapter1, kChapter2, kChapter3 };
   const struct {
     const char* keys;
     Outcome outcome;
@@ -67,9 +69,9 @@ TEST(OstrelMainMenu, GoesWhereTheNumberSays) {
       {"1/2\n", kMenuAgain}, {"\n", kMenuAgain},  {"7\n", kMenuAgain},
       {"7.4\n", kMenuAgain}, {"7.6\n", kMenuAgain},
       {"2\n", kChapter2},   {"2.4\n", kChapter2}, {"4/2\n", kChapter2},
-      // Chapters 3 to 6 are not in yet: their items show the menu again.
-      {"3\n", kMenuAgain},  {"4\n", kMenuAgain},  {"5\n", kMenuAgain},
-      {"6\n", kMenuAgain},  {"6/2\n", kMenuAgain},
+      {"3\n", kChapter3},   {"3.4\n", kChapter3}, {"6/2\n", kChapter3},
+      // Chapters 4 to 6 are not in yet: their items show the menu again.
+      {"4\n", kMenuAgain},  {"5\n", kMenuAgain},  {"6\n", kMenuAgain},
       // Enter on a zero denominator clears the entry; the field reads on.
       {"3/0\n8\n", kEnds},  {"/\n1\n", kChapter1},
   };
@@ -98,6 +100,10 @@ TEST(OstrelMainMenu, GoesWhereTheNumberSays) {
       case kChapter2:
         EXPECT_EQ(titles, 1) << c.keys;
         EXPECT_TRUE(explaining_goal) << c.keys;
+        break;
+      case kChapter3:
+        EXPECT_EQ(titles, 1) << c.keys;
+        EXPECT_EQ(Count(session.trace(), kTransformingGoal), 1) << c.keys;
         break;
     }
   }
