@@ -13,7 +13,6 @@
 #include <cstring>
 #include <filesystem>
 #include <initializer_list>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,6 +22,7 @@
 #include "lessonlib/formula.h"
 #include "lessonlib/headless_session.h"
 #include "lessonlib/screen.h"
+#include "tools/run_outputs.h"
 
 namespace {
 
@@ -461,20 +461,10 @@ int main(int argc, char** argv) {
   }
   request = &sheet;
 
-  lesson::HeadlessSession session(kSheet);
+  platform::HeadlessOptions options;
+  tools::RunOutputs outputs("figure_sheet");
+  if (!outputs.OpenTrace(trace_path, options)) return 2;
+  lesson::HeadlessSession session(kSheet, options);
   session.Start();
-  if (!trace_path.empty()) {
-    std::ofstream out(trace_path, std::ios::binary);
-    out << session.trace().Text();
-    if (!out) {
-      std::fprintf(stderr, "figure_sheet: cannot write %s\n", trace_path.c_str());
-      return 2;
-    }
-  }
-  if (!png_path.empty() && !session.runtime.canvas().WritePng(png_path)) {
-    std::fprintf(stderr, "figure_sheet: cannot write %s\n", png_path.c_str());
-    return 2;
-  }
-  std::fprintf(stderr, "%s\n", session.trace().lines().back().c_str());
-  return 0;
+  return outputs.Finish(session, png_path);
 }

@@ -1,6 +1,6 @@
 // replay: runs a program on the headless backend with scripted keys, and writes its trace and
 // PNGs of its screens. The trace goes to its file line by line as the run goes, so that a run
-// of any length fits in memory.
+// of any length fits in memory (tools/run_outputs.h).
 //
 //   replay <corvane|ostrel|varnick> [--keys TEXT] [--keys-file FILE] [--time hh:mm:ss]
 //          [--rnd r1,r2,...] [--trace FILE] [--png FILE] [--png-dir DIR] [--scale S]
@@ -9,7 +9,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iostream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -17,6 +16,7 @@
 #include "corvane/corvane.h"
 #include "lessonlib/headless_session.h"
 #include "ostrel/ostrel.h"
+#include "tools/run_outputs.h"
 #include "varnick/varnick.h"
 
 namespace {
@@ -110,31 +110,10 @@ int main(int argc, char** argv) {
     }
   }
   options.keys = platform::ParseKeyScript(keys);
-  // Without a trace file the lines go nowhere; the last one is kept for the report below.
-  std::ofstream trace_file;
-  std::ostream nowhere(nullptr);
-  if (!trace_path.empty()) {
-    trace_file.open(trace_path, std::ios::binary);
-    if (!trace_file) {
-      std::fprintf(stderr, "replay: cannot write %s\n", trace_path.c_str());
-      return 2;
-    }
-  }
-  options.trace_stream = trace_path.empty() ? &nowhere : &trace_file;
+  tools::RunOutputs outputs("replay");
+  if (!outputs.OpenTrace(trace_path, options)) return 2;
 
   lesson::HeadlessSession session(*programs.at(argv[1]), options);
   session.Start();
-  if (!trace_path.empty()) {
-    trace_file.close();
-    if (!trace_file) {
-      std::fprintf(stderr, "replay: cannot write %s\n", trace_path.c_str());
-      return 2;
-    }
-  }
-  if (!png_path.empty() && !session.runtime.canvas().WritePng(png_path)) {
-    std::fprintf(stderr, "replay: cannot write %s\n", png_path.c_str());
-    return 2;
-  }
-  std::fprintf(stderr, "%s\n", session.trace().last_line().c_str());
-  return 0;
+  return outputs.Finish(session, png_path);
 }

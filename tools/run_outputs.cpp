@@ -1,0 +1,36 @@
+#include "tools/run_outputs.h"
+
+#include <cstdio>
+
+namespace tools {
+
+bool RunOutputs::OpenTrace(const std::string& path, platform::HeadlessOptions& options) {
+  trace_path_ = path;
+  options.trace_stream = &nowhere_;
+  if (path.empty()) return true;
+  trace_file_.open(path, std::ios::binary);
+  if (!trace_file_) {
+    std::fprintf(stderr, "%s: cannot write %s\n", tool_, path.c_str());
+    return false;
+  }
+  options.trace_stream = &trace_file_;
+  return true;
+}
+
+int RunOutputs::Finish(lesson::HeadlessSession& session, const std::string& png_path) {
+  if (!trace_path_.empty()) {
+    trace_file_.close();
+    if (!trace_file_) {
+      std::fprintf(stderr, "%s: cannot write %s\n", tool_, trace_path_.c_str());
+      return 2;
+    }
+  }
+  if (!png_path.empty() && !session.runtime.canvas().WritePng(png_path)) {
+    std::fprintf(stderr, "%s: cannot write %s\n", tool_, png_path.c_str());
+    return 2;
+  }
+  std::fprintf(stderr, "%s\n", session.trace().last_line().c_str());
+  return 0;
+}
+
+}  // namespace tools
