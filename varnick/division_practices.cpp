@@ -1,5 +1,7 @@
 #include "varnick/division_practices.h"
 
+#include "lessonlib/chapter_frame.h"
+
 namespace varnick {
 
 namespace {
@@ -15,6 +17,35 @@ std::string ExpandedPower(float exponent, const std::string& letter) {
 }
 
 }  // namespace
+
+void StartPrimeList(lesson::Program& p) {
+  lesson::LessonWork& w = p.work;
+  w.PointX(1) = 2;
+  w.PointX(2) = 3;
+  w.PointX(3) = 5;
+  w.PointX(4) = 7;
+}
+
+float PickFromPrimeList(lesson::Program& p, float count) {
+  p.layout.RandomPick = lesson::PickRandomWhole(p, 1, count);
+  return p.work.PointX(p.layout.RandomPick);
+}
+
+void CloseUpPrimeList(lesson::Program& p, float count) {
+  float& TableIndex = p.values.TableIndex;
+  TableIndex = p.layout.RandomPick;
+  do {
+    p.work.PointX(TableIndex) = p.work.PointX(TableIndex + 1);
+    ++TableIndex;
+  } while (TableIndex <= count);
+}
+
+void DrawExponentPair(lesson::Program& p, float first_slot, float count) {
+  lesson::LessonWork& w = p.work;
+  w.AuxValues(first_slot) = lesson::PickRandomWhole(p, 0, count);
+  w.AuxValues(first_slot + 1) = lesson::PickRandomWhole(p, 0, count);
+  if (w.AuxValues(first_slot) == 0 && w.AuxValues(first_slot + 1) == 0) w.AuxValues(first_slot) = 1;
+}
 
 float ApplyLastSignRule(lesson::Program& p, float drawn_sign) {
   float& LastSign = p.practice.LastSign;

@@ -1,5 +1,6 @@
 // What Varnick's random practices of dividing monomials share (chapter 4's, and chapters 5
-// and 6's): the sign memory that keeps problems from all coming with one sign, and the
+// and 6's): the list of primes their numbers are drawn from, the sign memory that keeps
+// problems from all coming with one sign (chapters 4 and 5), the exponent pairs, and the
 // letter texts of two letters with exponents 0 to 2 on both sides of the division.
 #pragma once
 
@@ -8,6 +9,20 @@
 #include "lessonlib/program.h"
 
 namespace varnick {
+
+// The primes 2, 3, 5, 7 into PointX(1) to (4), the list the practices draw their numbers
+// from.
+void StartPrimeList(lesson::Program& p);
+// One draw, INT(RND·count + 1) into RandomPick: the prime at that place of the list.
+float PickFromPrimeList(lesson::Program& p, float count);
+// Closes the list up over the place just picked (RandomPick): the entries after it, up to
+// place count + 1, move one place forward (the first move made before any test), so the
+// first `count` places hold the primes not picked, in order. TableIndex ends at count + 1.
+void CloseUpPrimeList(lesson::Program& p, float count);
+
+// The exponents of the two letters on one side, AuxValues(first_slot) and (first_slot + 1),
+// each INT(RND·count) in this order; a side left with no letter (0, 0) gets the first.
+void DrawExponentPair(lesson::Program& p, float first_slot, float count);
 
 // The sign of a new problem from a drawn sign (+1 or -1) and the program-wide LastSign
 // (0 until the first problem of the run, shared by the practices and never reset): a drawn

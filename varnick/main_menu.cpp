@@ -1,5 +1,6 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
+#include "varnick/divide_fractions/divide_fractions.h"
 #include "varnick/divide_monomials/divide_monomials.h"
 #include "varnick/expression_value/expression_value.h"
 #include "varnick/multiply_monomials/multiply_monomials.h"
@@ -18,7 +19,7 @@ const lesson::MainMenu kMenu{
         {"2　練習問題", RunP19ExercisesChapter},
         {"3　単項式の乗法", RunMonomialMultiplicationChapter},
         {"4　単項式の除法", RunMonomialDivisionChapter},
-        {"5　分数をふくむ式の除法", nullptr},
+        {"5　分数をふくむ式の除法", RunFractionDivisionChapter},
         {"6　乗除の混じった計算", nullptr},
         {"7　練習問題", RunP22ExercisesChapter},
         {"8　終了", nullptr},

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lessonlib/screen.h"
+#include "platform/text_ops.h"
 
 namespace varnick {
 
@@ -16,6 +17,13 @@ constexpr float kTimesAdvance = 38;  // the "×" before a letter
 bool OnNumeratorRow(float anchor) { return anchor < 11; }
 
 }  // namespace
+
+void StartDivisionScreen(lesson::Program& p) {
+  lesson::EraseFrom(p, 0, 0, 1320, 1300);
+  p.layout.MarginX = 44;
+  p.layout.LineY = 30;
+  p.rt.FE_SETDRAWWIDTH(5);
+}
 
 void DrawStrokedFraction(lesson::Program& p, const std::string& text) {
   p.work.PointX(0) = p.layout.LineEndX;
@@ -32,13 +40,19 @@ void SetStrokeAnchors(lesson::Program& p) {
   w.PointY(11) = r.FractionBarY + 4;
 }
 
+void SetAnchorRightOf(lesson::Program& p, float anchor, float from, float dx) {
+  p.work.PointX(anchor) = p.work.PointX(from) + dx;
+  p.work.PointY(anchor) = p.work.PointY(from);
+}
+
 void SetWorkedStrokeAnchors(lesson::Program& p) {
   SetStrokeAnchors(p);
-  lesson::LessonWork& w = p.work;
-  for (float first : {1.f, 11.f}) {
-    w.PointX(first + 1) = w.PointX(first) + 64;
-    w.PointY(first + 1) = w.PointY(first);
-  }
+  SetAnchorRightOf(p, 2, 1, 64);
+  SetAnchorRightOf(p, 12, 11, 64);
+}
+
+float CellCount(const std::string& factor) {
+  return static_cast<float>(platform::PfKLEN(factor));
 }
 
 void DrawCancellationStroke(lesson::Program& p, float x, float y, float count) {
@@ -72,6 +86,15 @@ void StrikeLetterRun(lesson::Program& p, float anchor, float here, float other) 
     DrawCancellationStroke(p, p.work.PointX(anchor) + kTimesAdvance + kFactorAdvance * (i - 1),
                            p.work.PointY(anchor), 1);
   }
+}
+
+void StrikeSharedLetters(lesson::Program& p, float a_over, float b_over, float a_under,
+                         float b_under) {
+  const lesson::LessonWork& w = p.work;
+  StrikeLetterRun(p, a_over, w.AuxValues(1), w.AuxValues(11));
+  StrikeLetterRun(p, b_over, w.AuxValues(2), w.AuxValues(12));
+  StrikeLetterRun(p, a_under, w.AuxValues(11), w.AuxValues(1));
+  StrikeLetterRun(p, b_under, w.AuxValues(12), w.AuxValues(2));
 }
 
 void DrawStrikeThroughOverlay(lesson::Program& p, const std::string& overlay_text) {

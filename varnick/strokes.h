@@ -26,19 +26,30 @@
 
 namespace varnick {
 
-// Draws the fraction text `text` (it opens with "ﾀ" and holds that one fraction) in colour 0
-// where the line ended (LineEndX, LineY), keeping its top-left corner in PointX(0),
-// PointY(0); the line then follows it. Whatever stands before the fraction on its line is
-// drawn first, as a text of its own.
+// A striking screen's start: the lesson area erased, the text block at x 44 from y 30, draw
+// width 5 for the strokes (left for the screens that follow).
+void StartDivisionScreen(lesson::Program& p);
+
+// Draws the fraction text `text` (it opens with "ﾀ"; with two fractions side by side, the
+// layout it leaves is the second's) in colour 0 where the line ended (LineEndX, LineY),
+// keeping its top-left corner in PointX(0), PointY(0); the line then follows it. Whatever
+// stands before the fraction on its line is drawn first, as a text of its own.
 void DrawStrokedFraction(lesson::Program& p, const std::string& text);
 
 // Anchors 1 and 11 of the fraction just drawn: the first cells of its numerator and
 // denominator, 36 above the bar and 4 below it (the y at which every stroke on the row
 // starts). To be run before any other fraction is drawn, even off screen.
 void SetStrokeAnchors(lesson::Program& p);
+// Anchor `anchor` on the row of anchor `from`, `dx` right of it: the cells' fixed advances
+// added up, never measured on the glyphs.
+void SetAnchorRightOf(lesson::Program& p, float anchor, float from, float dx);
 // The worked screens' anchors: 1 and 11, and 2 and 12 64 right of them (a one-character
 // factor and its "×" take 70, so the second strokes start 6 before their cells).
 void SetWorkedStrokeAnchors(lesson::Program& p);
+
+// The cells a factor's text takes in a fraction: one per character (a coefficient of two
+// digits is struck by one line over two cells).
+float CellCount(const std::string& factor);
 
 // A colour-3 line from (x, y) over `count` characters side by side: to 32·count right and 28
 // below, in the draw width in force. No text position changes.
@@ -67,6 +78,11 @@ void DrawCancelMarks(lesson::Program& p, std::initializer_list<CancelMark> marks
 // struck, one stroke each, the i-th 38 + 70·(i − 1) right of the anchor (the run's first
 // "×"). A letter missing from either row is struck nowhere.
 void StrikeLetterRun(lesson::Program& p, float anchor, float here, float other);
+// The random practices' two letters struck on both rows: their exponents are AuxValues(1),
+// (2) over the bar and (11), (12) under it, their runs start at the anchors given, row by
+// row (a, then b, over the bar; then under it).
+void StrikeSharedLetters(lesson::Program& p, float a_over, float b_over, float a_under,
+                         float b_under);
 
 // The overlay of the line just drawn at (MarginX, LineY): `overlay_text` is that line with
 // every struck digit or letter replaced by "ｹ". Drawn in TextColour 0 with LineColour 7 (the

@@ -105,6 +105,13 @@ VarnickRun::VarnickRun(const std::string& keys, const std::vector<float>& random
   steps = Steps(session.trace(), Detail::kWithMarks);
 }
 
+std::string FirstShown(const std::vector<std::string>& section) {
+  for (const std::string& step : section) {
+    if (step.starts_with("text ") || step == "main-menu") return step;
+  }
+  return {};
+}
+
 std::vector<std::string> TextsOf(const std::vector<std::string>& steps) {
   std::vector<std::string> texts;
   for (const std::string& step : steps) {
@@ -150,6 +157,12 @@ Expected& Expected::Stroke(float x1, float y1, float x2, float y2, int colour, i
   return Line("stroke " + Number(x1) + " " + Number(y1) + " " + Number(x2) + " " + Number(y2) +
               " " + std::to_string(colour) + " " + std::to_string(width));
 }
+
+Expected& Expected::StrokeAt(float x, float y, float count) {
+  return Stroke(x, y, x + 32 * count, y + 28, 3, 5);
+}
+
+Expected& Expected::StruckCell(float x, float y) { return Stroke(x + 4, y + 4, x + 32, y + 24, 7, 5); }
 
 Expected& Expected::Box(float x1, float y1, float x2, float y2, int border, int fill, int width) {
   return Line("box " + Number(x1) + " " + Number(y1) + " " + Number(x2) + " " + Number(y2) + " " +

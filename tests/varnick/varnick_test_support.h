@@ -38,6 +38,10 @@ struct VarnickRun {
   std::vector<std::string> steps;
 };
 
+// The first text a section shows, or "main-menu" for a choice that leaves the chapter;
+// empty when there is none.
+std::string FirstShown(const std::vector<std::string>& section);
+
 // The texts of a run of steps, without their places and colours.
 std::vector<std::string> TextsOf(const std::vector<std::string>& steps);
 
@@ -53,6 +57,10 @@ class Expected {
   Expected& Key();
   Expected& Erase(float x, float y, float width, float height);
   Expected& Stroke(float x1, float y1, float x2, float y2, int colour, int width);
+  // A placed cancellation stroke from an anchor over `count` cells: colour 3, width 5.
+  Expected& StrokeAt(float x, float y, float count = 1);
+  // An overlay's line across the struck cell whose corner is (x, y): colour 7, width 5.
+  Expected& StruckCell(float x, float y);
   Expected& Box(float x1, float y1, float x2, float y2, int border, int fill, int width);
   Expected& Line(const std::string& line);
   const std::vector<std::string>& steps() const { return steps_; }

@@ -23,11 +23,4 @@ lesson::Jump ShowMonomialDivisionMenu(lesson::Program& p) {
                             ShowMonomialDivisionMenu);
 }
 
-void StartDivisionScreen(lesson::Program& p) {
-  lesson::EraseFrom(p, 0, 0, 1320, 1300);
-  p.layout.MarginX = 44;
-  p.layout.LineY = 30;
-  p.rt.FE_SETDRAWWIDTH(5);
-}
-
 }  // namespace varnick

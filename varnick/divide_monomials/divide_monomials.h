@@ -35,10 +35,6 @@ inline constexpr const char* kFractionStep = "②　分数の形にする。";
 inline constexpr const char* kReduceStep = "③　約分する。";
 inline constexpr const char* kLettersReduceToo = "(文字も約分できる）";
 
-// A worked screen's start: the lesson area erased, the text block at x 44 from y 30, draw
-// width 5 for the strokes (left for the screens that follow).
-void StartDivisionScreen(lesson::Program& p);
-
 // One random problem ±(k·p·a^i·b^j) ÷ (k·q·a^m·b^n), from eight draws in this order:
 // q's place in the list 2, 3, 5 (the list then closes up), p's place among the three other
 // primes, k from 2 to 5, the sign (through LastSign), i, j, m, n from 0 to 2 (a pair (0, 0)

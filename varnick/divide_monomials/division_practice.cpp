@@ -5,7 +5,6 @@
 
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
-#include "platform/text_ops.h"
 #include "varnick/divide_monomials/divide_monomials.h"
 #include "varnick/division_practices.h"
 #include "varnick/strokes.h"
@@ -20,32 +19,15 @@ using lesson::kKeyFirst;
 
 namespace {
 
-// An exponent pair drawn for one side, 0 to 2 each; a side with no letter gets the first.
-void DrawExponentPair(lesson::Program& p, float first_slot) {
-  lesson::LessonWork& w = p.work;
-  w.AuxValues(first_slot) = lesson::PickRandomWhole(p, 0, 3);
-  w.AuxValues(first_slot + 1) = lesson::PickRandomWhole(p, 0, 3);
-  if (w.AuxValues(first_slot) == 0 && w.AuxValues(first_slot + 1) == 0) w.AuxValues(first_slot) = 1;
-}
-
-// The cells a coefficient's digits take in the fraction.
-float DigitCount(const std::string& digits) {
-  return static_cast<float>(platform::PfKLEN(digits));
-}
-
 // The practice's own anchors after the first cells (SetStrokeAnchors): the start of each
 // letter's run, at its first "×", on both rows. The coefficient's digits take 32 each, every
 // "×" and letter of the first letter's run 70.
 void SetLetterRunAnchors(lesson::Program& p) {
-  lesson::LessonWork& w = p.work;
-  const float NumeratorDigitCount = DigitCount(w.TermTexts(1));
-  const float DenominatorDigitCount = DigitCount(w.TermTexts(2));
-  w.PointX(2) = w.PointX(1) + 32 * NumeratorDigitCount;
-  w.PointX(3) = w.PointX(2) + 70 * w.AuxValues(1);
-  w.PointX(12) = w.PointX(11) + 32 * DenominatorDigitCount;
-  w.PointX(13) = w.PointX(12) + 70 * w.AuxValues(11);
-  w.PointY(2) = w.PointY(3) = w.PointY(1);
-  w.PointY(12) = w.PointY(13) = w.PointY(11);
+  const lesson::LessonWork& w = p.work;
+  SetAnchorRightOf(p, 2, 1, 32 * CellCount(w.TermTexts(1)));
+  SetAnchorRightOf(p, 3, 2, 70 * w.AuxValues(1));
+  SetAnchorRightOf(p, 12, 11, 32 * CellCount(w.TermTexts(2)));
+  SetAnchorRightOf(p, 13, 12, 70 * w.AuxValues(11));
 }
 
 // Both coefficients struck whole with the primes left of them, then every letter standing
@@ -53,41 +35,31 @@ void SetLetterRunAnchors(lesson::Program& p) {
 void StrikeCommonFactors(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
   DrawCancelMarks(p, {
-      {kAtOnce, 1, DigitCount(w.TermTexts(1))},
-      {kAtOnce, 11, DigitCount(w.TermTexts(2))},
+      {kAtOnce, 1, CellCount(w.TermTexts(1))},
+      {kAtOnce, 11, CellCount(w.TermTexts(2))},
       {kAtOnce, 1, 0, w.TermTexts(3)},
       {kAtOnce, 11, 0, w.TermTexts(4)},
   });
-  StrikeLetterRun(p, 2, w.AuxValues(1), w.AuxValues(11));
-  StrikeLetterRun(p, 3, w.AuxValues(2), w.AuxValues(12));
-  StrikeLetterRun(p, 12, w.AuxValues(11), w.AuxValues(1));
-  StrikeLetterRun(p, 13, w.AuxValues(12), w.AuxValues(2));
+  StrikeSharedLetters(p, 2, 3, 12, 13);
 }
 
 }  // namespace
 
 void MakeMonomialDivisionProblem(lesson::Program& p) {
   lesson::LessonWork& w = p.work;
-  // The primes; the denominator's comes from the first three, so it is never 7.
-  w.PointX(1) = 2;
-  w.PointX(2) = 3;
-  w.PointX(3) = 5;
-  w.PointX(4) = 7;
-  p.layout.RandomPick = lesson::PickRandomWhole(p, 1, 3);
-  w.TermValues(4) = w.PointX(p.layout.RandomPick);
-  // The list closes up over it: the numerator's prime is one of the other three.
-  for (p.values.TableIndex = p.layout.RandomPick; p.values.TableIndex <= 3; ++p.values.TableIndex) {
-    w.PointX(p.values.TableIndex) = w.PointX(p.values.TableIndex + 1);
-  }
-  p.layout.RandomPick = lesson::PickRandomWhole(p, 1, 3);
-  w.TermValues(3) = w.PointX(p.layout.RandomPick);
+  // The denominator's prime comes from the first three, so it is never 7; the list closes
+  // up over it, and the numerator's prime is one of the other three.
+  StartPrimeList(p);
+  w.TermValues(4) = PickFromPrimeList(p, 3);
+  CloseUpPrimeList(p, 3);
+  w.TermValues(3) = PickFromPrimeList(p, 3);
   w.TermValues(5) = lesson::PickRandomWhole(p, 2, 4);
   w.TermValues(1) = w.TermValues(5) * w.TermValues(3);
   w.TermValues(2) = w.TermValues(5) * w.TermValues(4);
   const float drawn_sign = lesson::PickRandomWhole(p, 1, 2) == 2 ? -1 : 1;
   w.TermValues(11) = ApplyLastSignRule(p, drawn_sign);
-  DrawExponentPair(p, 1);
-  DrawExponentPair(p, 11);
+  DrawExponentPair(p, 1, 3);
+  DrawExponentPair(p, 11, 3);
 }
 
 void MakeMonomialDivisionTexts(lesson::Program& p) {
