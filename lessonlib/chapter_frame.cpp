@@ -135,10 +135,19 @@ void ShowStep(Program& p, const LessonStep& step) {
   if (step.wait == kKeyFirst) WaitForKey(p);
   const float x = StepXValue(p, step.x);
   const float y = StepYValue(p, step.y);
-  if (step.line == kCaption) {
-    DrawCaptionText(p, step.text, step.colour, x, y);
-  } else {
-    DrawLessonText(p, step.text, step.colour, x, y);
+  switch (step.line) {
+    case kMovesLine:
+      DrawLessonText(p, step.text, step.colour, x, y);
+      break;
+    case kKeepsLineEnd: {
+      const float line_end = p.layout.LineEndX;
+      DrawLessonText(p, step.text, step.colour, x, y);
+      p.layout.LineEndX = line_end;
+      break;
+    }
+    case kCaption:
+      DrawCaptionText(p, step.text, step.colour, x, y);
+      break;
   }
 }
 

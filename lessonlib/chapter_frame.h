@@ -97,9 +97,11 @@ constexpr StepY Below(float dy) { return {StepY::kLine, dy}; }
 
 enum StepWait : bool { kAtOnce = false, kKeyFirst = true };
 
-// Whether the lesson layout follows the text (a line of the screen), or the text stands
-// beside the line as a caption and the next row is placed as if it were not there.
-enum StepLine : bool { kMovesLine = false, kCaption = true };
+// Whether the lesson layout follows the text (a line of the screen); or the line moves down
+// to the text but its end stays where the row before left it (the next "after the text"
+// continues that row); or the text stands beside the line as a caption and the next row is
+// placed as if it were not there.
+enum StepLine { kMovesLine, kKeepsLineEnd, kCaption };
 
 // One row; without a position the text continues the current line.
 struct LessonStep {

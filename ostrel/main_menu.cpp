@@ -3,6 +3,7 @@
 #include "ostrel/explaining/explaining.h"
 #include "ostrel/number_forms/number_forms.h"
 #include "ostrel/ostrel.h"
+#include "ostrel/p29_exercises/p29_exercises.h"
 #include "ostrel/transforming/transforming.h"
 
 namespace ostrel {
@@ -15,7 +16,7 @@ const lesson::MainMenu kMenu{
         {"1　数の表し方", RunNumberFormsChapter},
         {"2　式による説明", RunExplainingChapter},
         {"3　等式の変形", RunTransformingChapter},
-        {"4　P29 練習問題", nullptr},
+        {"4　P29 練習問題", RunP29ExercisesChapter},
         {"5　P30 学びをたしかめよう", nullptr},
         {"6　P32 学びを身につけよう", nullptr},
         {"7　", ReturnToMainMenu},

@@ -58,7 +58,8 @@ TEST(OstrelMainMenu, DrawsPanelTitleAndItemsAndItsPromptOnce) {
 
 // Where a number typed at the main menu leads.
 TEST(OstrelMainMenu, GoesWhereTheNumberSays) {
-  enum Outcome { kEnds, kMenuAgain, kChapter1, kChapter2, kChapter3 };
+  // A chapter without a goal screen opens on its item line over the erased screen.
+  enum Outcome { kEnds, kMenuAgain, kChapter1, kChapter2, kChapter3, kOpensOnItsItemLine };
   const struct {
     const char* keys;
     Outcome outcome;
@@ -70,8 +71,9 @@ TEST(OstrelMainMenu, GoesWhereTheNumberSays) {
       {"7.4\n", kMenuAgain}, {"7.6\n", kMenuAgain},
       {"2\n", kChapter2},   {"2.4\n", kChapter2}, {"4/2\n", kChapter2},
       {"3\n", kChapter3},   {"3.4\n", kChapter3}, {"6/2\n", kChapter3},
-      // Chapters 4 to 6 are not in yet: their items show the menu again.
-      {"4\n", kMenuAgain},  {"5\n", kMenuAgain},  {"6\n", kMenuAgain},
+      {"4\n", kOpensOnItsItemLine}, {"4.4\n", kOpensOnItsItemLine},
+      // Chapters 5 and 6 are not in yet: their items show the menu again.
+      {"5\n", kMenuAgain},  {"6\n", kMenuAgain},
       // Enter on a zero denominator clears the entry; the field reads on.
       {"3/0\n8\n", kEnds},  {"/\n1\n", kChapter1},
   };
@@ -105,6 +107,12 @@ TEST(OstrelMainMenu, GoesWhereTheNumberSays) {
         EXPECT_EQ(titles, 1) << c.keys;
         EXPECT_EQ(Count(session.trace(), kTransformingGoal), 1) << c.keys;
         break;
+      case kOpensOnItsItemLine: {
+        EXPECT_EQ(titles, 1) << c.keys;
+        const Script after = AfterField(ScriptOf(session.trace()), 1);
+        EXPECT_EQ(after, (Script{{"erase", "0", "0", "1760", "1800"}, {"field"}})) << c.keys;
+        break;
+      }
     }
   }
 }

@@ -9,6 +9,7 @@
 #include "lessonlib/headless_session.h"
 #include "ostrel/ostrel.h"
 #include "platform/text_ops.h"
+#include "tests/ostrel/answer_script.h"
 #include "tests/ostrel/lesson_script.h"
 #include "tests/test_support.h"
 
@@ -22,8 +23,6 @@ const Fields kWait{"wait"};
 const Fields kField{"field"};
 const char* const kItemLine = "①ひろげ　②基本例題　③練習１　④例題3　⑤練習２　⑥問４　⑦終了";
 
-std::string X(float x) { return platform::ShortNumber(x); }
-
 Fields Text(const std::string& x, const std::string& y, const std::string& colour,
             const std::string& text) {
   return {"text", x, y, colour, text};
@@ -35,17 +34,6 @@ std::string AfterGap(const std::string& before, float x, float gap) {
 }
 
 Script Section(const char* item, int presses) { return SectionScript("3", item, Presses(presses)); }
-
-// The text of a box drawn by DrawBoxedText at (x, y): centred across the box, 3 below its
-// top in a 50-high box (more in a higher one; a fraction stands 3 higher).
-Fields BoxText(float x, float y, float width, float height, const std::string& colour,
-               const std::string& text) {
-  const float measured = EndOfText(text, 0);
-  const float offset = std::max(0.0f, (width - measured) / 2);
-  const bool fraction = text.find("ﾀ") != std::string::npos;
-  const float top = y + std::floor((height - (fraction ? 50.0f : 44.0f)) / 2);
-  return Text(X(x + offset), X(top), colour, text);
-}
 
 }  // namespace
 
@@ -134,18 +122,18 @@ TEST(OstrelTransforming, TemperatureFormulaRevealsTheTableCellByCell) {
   // The table: columns at x 30 (180 wide) and 210, 360, 510, 660, 810 (150 wide); the
   // Fahrenheit row at y 450, 50 high; the Celsius row at y 500, 80 high.
   expected.push_back(kWait);
-  expected.push_back(BoxText(30, 450, 180, 50, "0", "華氏(%F)"));
+  expected.push_back(BoxedText(30, 450, 180, 50, "0", "華氏(%F)"));
   const float columns[] = {210, 360, 510, 660, 810};
   const char* const fahrenheit[] = {"-4", "0", "32", "50", "68"};
   for (int k = 0; k < 5; ++k) {
-    expected.push_back(BoxText(columns[k], 450, 150, 50, "0", fahrenheit[k]));
+    expected.push_back(BoxedText(columns[k], 450, 150, 50, "0", fahrenheit[k]));
   }
-  expected.push_back(BoxText(30, 500, 180, 80, "0", "摂氏(%C)"));
-  for (float x : columns) expected.push_back(BoxText(x, 500, 150, 80, "5", ""));
+  expected.push_back(BoxedText(30, 500, 180, 80, "0", "摂氏(%C)"));
+  for (float x : columns) expected.push_back(BoxedText(x, 500, 150, 80, "5", ""));
   const char* const celsius[] = {"-20", "-ﾀ160/9ﾀ", "0", "10", "20"};
   for (int k = 0; k < 5; ++k) {
     expected.push_back(kWait);
-    expected.push_back(BoxText(columns[k], 500, 150, 80, "5", celsius[k]));
+    expected.push_back(BoxedText(columns[k], 500, 150, 80, "5", celsius[k]));
   }
   expected.insert(expected.end(), {
       kWait,
