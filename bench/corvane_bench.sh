@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Measures Corvane under Xvfb and headless:
 #   - the time from start to the main menu drawn and presented (median of several starts),
-#   - the CPU it uses while it waits at the main menu,
+#   - the CPU it uses and how often it wakes while it waits at the main menu,
 #   - its peak resident memory over a run through every section of chapter 1,
 #   - the time of a headless replay of that same run.
 # Usage: corvane_bench.sh <corvane> <replay> <corvane_menu_probe>
 #   (cmake --build build --target corvane_bench runs it with the built programs)
 set -euo pipefail
 corvane=$1 replay=$2 probe=$3
-starts=${STARTS:-7}
-idle_seconds=${IDLE_SECONDS:-5}
+starts=${STARTS:-11}
+idle_seconds=${IDLE_SECONDS:-10}
 
 source "$(dirname "$0")/../tests/window/xvfb.sh"
 
@@ -57,12 +57,14 @@ done
 median_ms=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
 echo "start to main menu drawn and presented: median ${median_ms} ms over ${starts} starts (${times[*]} ms)"
 
-# 2. CPU while waiting at the main menu.
+# 2. CPU and wake-ups while waiting at the main menu.
 start_corvane
-sleep 1
-before=$(cpu_ns "$app"); sleep "$idle_seconds"; after=$(cpu_ns "$app")
-awk -v ns=$((after - before)) -v s="$idle_seconds" \
-  'BEGIN {printf "CPU while waiting at the main menu: %.2f %% of one core over %d s\n", 100 * ns / 1e9 / s, s}'
+wait_idle "$app"
+before=$(cpu_ns "$app") woken=$(wakeups "$app")
+sleep "$idle_seconds"
+after=$(cpu_ns "$app") woken=$(( $(wakeups "$app") - woken ))
+awk -v ns=$((after - before)) -v s="$idle_seconds" -v w="$woken" \
+  'BEGIN {printf "waiting at the main menu: %.3f %% of one core and %d wake-ups over %d s\n", 100 * ns / 1e9 / s, w, s}'
 
 # 3. Peak resident memory over chapter 1.
 id=$(xdotool search --name '^Corvane$' | head -n1)
