@@ -71,8 +71,16 @@ expect_end() {
   wait "$pid"
   rc=$?
   set -e
+  forget "$pid"
   [[ $rc -eq $want ]] || { echo "exit code $rc after ${ms} ms, expected $want"; exit 1; }
   end_ms=$ms
+}
+
+# Takes an ended program off the list the clean-up stops (its number may be reused).
+forget() {
+  local kept=() p
+  for p in "${apps[@]}"; do [[ $p == "$1" ]] || kept+=("$p"); done
+  apps=("${kept[@]}")
 }
 
 case "$mode" in
