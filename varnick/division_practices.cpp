@@ -47,6 +47,10 @@ void DrawExponentPair(lesson::Program& p, float first_slot, float count) {
   if (w.AuxValues(first_slot) == 0 && w.AuxValues(first_slot + 1) == 0) w.AuxValues(first_slot) = 1;
 }
 
+float DrawSign(lesson::Program& p) { return lesson::PickRandomWhole(p, 1, 2) == 2 ? -1 : 1; }
+
+std::string SignPrefix(float sign) { return sign == 1 ? "" : "-"; }
+
 float ApplyLastSignRule(lesson::Program& p, float drawn_sign) {
   float& LastSign = p.practice.LastSign;
   if (drawn_sign == LastSign) return -drawn_sign;

@@ -24,6 +24,11 @@ void CloseUpPrimeList(lesson::Program& p, float count);
 // each INT(RND·count) in this order; a side left with no letter (0, 0) gets the first.
 void DrawExponentPair(lesson::Program& p, float first_slot, float count);
 
+// A sign drawn as INT(RND·2 + 1): 1 gives +1, 2 gives -1.
+float DrawSign(lesson::Program& p);
+// A sign's text in front of a term: empty for +1, "-" for -1.
+std::string SignPrefix(float sign);
+
 // The sign of a new problem from a drawn sign (+1 or -1) and the program-wide LastSign
 // (0 until the first problem of the run, shared by the practices and never reset): a drawn
 // sign equal to LastSign is negated and LastSign left as it is; otherwise LastSign takes

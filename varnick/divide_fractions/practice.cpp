@@ -120,8 +120,7 @@ void MakeFractionDivisionProblem(lesson::Program& p) {
   w.TermValues(2) = w.TermValues(7);
   w.TermValues(4) = w.TermValues(6) * w.TermValues(8);
   w.TermValues(3) = w.TermValues(7);
-  const float drawn_sign = lesson::PickRandomWhole(p, 1, 2) == 2 ? -1 : 1;
-  w.TermValues(11) = ApplyLastSignRule(p, drawn_sign);
+  w.TermValues(11) = ApplyLastSignRule(p, DrawSign(p));
   const std::string dividend =
       CoefficientText(p, w.TermValues(11) * w.TermValues(2), w.TermValues(1));
   const std::string divisor = CoefficientText(p, w.TermValues(3), w.TermValues(4));
@@ -133,7 +132,7 @@ void MakeFractionDivisionProblem(lesson::Program& p) {
   lesson::FormatNumberArrays(p);
   w.PartTexts(1) = dividend;
   w.PartTexts(3) = divisor;
-  w.TermTexts(11) = w.TermValues(11) == 1 ? "" : "-";
+  w.TermTexts(11) = SignPrefix(w.TermValues(11));
   BuildLetterPowerTexts(p, 0, "a", "b");
 }
 

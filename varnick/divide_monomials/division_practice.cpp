@@ -56,8 +56,7 @@ void MakeMonomialDivisionProblem(lesson::Program& p) {
   w.TermValues(5) = lesson::PickRandomWhole(p, 2, 4);
   w.TermValues(1) = w.TermValues(5) * w.TermValues(3);
   w.TermValues(2) = w.TermValues(5) * w.TermValues(4);
-  const float drawn_sign = lesson::PickRandomWhole(p, 1, 2) == 2 ? -1 : 1;
-  w.TermValues(11) = ApplyLastSignRule(p, drawn_sign);
+  w.TermValues(11) = ApplyLastSignRule(p, DrawSign(p));
   DrawExponentPair(p, 1, 3);
   DrawExponentPair(p, 11, 3);
 }
@@ -65,7 +64,7 @@ void MakeMonomialDivisionProblem(lesson::Program& p) {
 void MakeMonomialDivisionTexts(lesson::Program& p) {
   SetQuotientExponents(p, 0);
   lesson::FormatNumberArrays(p);
-  p.work.TermTexts(11) = p.work.TermValues(11) == 1 ? "" : "-";
+  p.work.TermTexts(11) = SignPrefix(p.work.TermValues(11));
   BuildLetterPowerTexts(p, 0, "a", "b");
 }
 
