@@ -25,6 +25,11 @@ void StartDivisionScreen(lesson::Program& p) {
   p.rt.FE_SETDRAWWIDTH(5);
 }
 
+void StartStruckAnswerScreen(lesson::Program& p) {
+  lesson::StartAnswerScreen(p);
+  p.rt.FE_SETDRAWWIDTH(5);
+}
+
 void DrawStrokedFraction(lesson::Program& p, const std::string& text) {
   p.work.PointX(0) = p.layout.LineEndX;
   p.work.PointY(0) = p.layout.LineY;

@@ -30,6 +30,10 @@ namespace varnick {
 // width 5 for the strokes (left for the screens that follow).
 void StartDivisionScreen(lesson::Program& p);
 
+// An answer screen whose fractions are struck through: the whole screen erased, the steps at
+// x 108 from y 30, draw width 5 for the strokes (left for the screens that follow).
+void StartStruckAnswerScreen(lesson::Program& p);
+
 // Draws the fraction text `text` (it opens with "ﾀ"; with two fractions side by side, the
 // layout it leaves is the second's) in colour 0 where the line ended (LineEndX, LineY),
 // keeping its top-left corner in PointX(0), PointY(0); the line then follows it. Whatever

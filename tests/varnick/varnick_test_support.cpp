@@ -1,5 +1,8 @@
 #include "tests/varnick/varnick_test_support.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cmath>
 
 #include "lessonlib/formula.h"
@@ -112,6 +115,34 @@ std::string FirstShown(const std::vector<std::string>& section) {
   return {};
 }
 
+void ExpectSubMenuAsksAgain(const std::string& chapter, const std::string& leave,
+                            const std::string& goal_line,
+                            std::initializer_list<const char*> entries) {
+  const std::vector<std::string> back{"erase 0 0 1760 1800", "main-menu"};
+  for (const char* entry : entries) {
+    const VarnickRun run(chapter + entry + "\n" + leave + "\n8\n");
+    EXPECT_TRUE(run.Section(1).empty()) << entry;
+    EXPECT_EQ(run.Section(2), back) << entry;
+    EXPECT_EQ(std::count(run.steps.begin(), run.steps.end(), goal_line), 1) << entry;
+    EXPECT_EQ(testing_support::Events(run.session.trace()).back(), (Fields{"end", "program-ended"}))
+        << entry;
+  }
+}
+
+void ExpectZeroDenominatorsRefused(const std::string& chapter, const std::string& leave,
+                                   const std::string& first_item_text) {
+  const std::vector<std::string> back{"erase 0 0 1760 1800", "main-menu"};
+  for (const char* refused : {"3/0", "/", "0/0"}) {
+    const VarnickRun leaves(chapter + refused + "\n" + leave + "\n8\n");
+    EXPECT_EQ(leaves.Section(1), back) << refused;
+    EXPECT_EQ(testing_support::Events(leaves.session.trace()).back(),
+              (Fields{"end", "program-ended"}))
+        << refused;
+    EXPECT_EQ(FirstShown(VarnickRun(chapter + refused + "\n1\n").Section()), first_item_text)
+        << refused;
+  }
+}
+
 std::vector<std::string> TextsOf(const std::vector<std::string>& steps) {
   std::vector<std::string> texts;
   for (const std::string& step : steps) {
@@ -162,7 +193,9 @@ Expected& Expected::StrokeAt(float x, float y, float count) {
   return Stroke(x, y, x + 32 * count, y + 28, 3, 5);
 }
 
-Expected& Expected::StruckCell(float x, float y) { return Stroke(x + 4, y + 4, x + 32, y + 24, 7, 5); }
+Expected& Expected::StruckCell(float x, float y) {
+  return Stroke(x + 4, y + 4, x + 32, y + 24, 7, 5);
+}
 
 Expected& Expected::Box(float x1, float y1, float x2, float y2, int border, int fill, int width) {
   return Line("box " + Number(x1) + " " + Number(y1) + " " + Number(x2) + " " + Number(y2) + " " +

@@ -3,6 +3,7 @@
 // chosen problem.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,18 @@ struct VarnickRun {
 // The first text a section shows, or "main-menu" for a choice that leaves the chapter;
 // empty when there is none.
 std::string FirstShown(const std::vector<std::string>& section);
+
+// A chapter's sub-menu, entered with `chapter` (its main-menu number and Enter) and left
+// with `leave`: each of `entries` (numbers out of range) shows the item line again with
+// nothing drawn above it, then `leave` goes back to the main menu.
+void ExpectSubMenuAsksAgain(const std::string& chapter, const std::string& leave,
+                            const std::string& goal_line,
+                            std::initializer_list<const char*> entries);
+// The same sub-menu refuses a fraction with a zero or empty denominator: Enter clears the
+// entry and the field reads on under the same item line, so `leave` leaves and 1 starts the
+// first item, whose first text is `first_item_text`.
+void ExpectZeroDenominatorsRefused(const std::string& chapter, const std::string& leave,
+                                   const std::string& first_item_text);
 
 // The texts of a run of steps, without their places and colours.
 std::vector<std::string> TextsOf(const std::vector<std::string>& steps);

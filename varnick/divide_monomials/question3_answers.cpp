@@ -13,10 +13,8 @@ using lesson::kAtOnce;
 using lesson::kKeyFirst;
 
 lesson::Jump ShowDivisionQuestion3Answers(lesson::Program& p) {
-  lesson::StartAnswerScreen(p);
-  // The strike lines are 5 wide, and the width stays for the screens that follow. Each
-  // problem opens with a blank cell.
-  p.rt.FE_SETDRAWWIDTH(5);
+  StartStruckAnswerScreen(p);
+  // Each problem opens with a blank cell.
   lesson::ShowSteps(p, {
       {kAtOnce, "問3 解答", 3, AtMargin(), Below(0)},
       {kAtOnce, "(1)", 3, AtMargin(-72), Below(60)},

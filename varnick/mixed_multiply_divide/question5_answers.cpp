@@ -19,13 +19,6 @@ using lesson::kKeyFirst;
 
 namespace {
 
-// A page of answers: the whole screen erased, the left column at x 108 from y 30, the
-// strokes 5 wide (left so for the screens that follow).
-void StartAnswerPage(lesson::Program& p) {
-  lesson::StartAnswerScreen(p);
-  p.rt.FE_SETDRAWWIDTH(5);
-}
-
 // The right-hand column from the top; its question numbers stand 72 left of it.
 void StartRightColumn(lesson::Program& p) {
   p.layout.MarginX = 648;
@@ -35,7 +28,7 @@ void StartRightColumn(lesson::Program& p) {
 }  // namespace
 
 lesson::Jump ShowMixedQuestion5Answers(lesson::Program& p) {
-  StartAnswerPage(p);
+  StartStruckAnswerScreen(p);
   lesson::ShowSteps(p, {
       {kAtOnce, "問5 解答", 3, AtMargin(), Below(0)},
       {kKeyFirst, "(1)", 3, AtMargin(-72), Below(60)},
@@ -67,7 +60,7 @@ lesson::Jump ShowMixedQuestion5Answers(lesson::Program& p) {
 
   // The second page, without a heading.
   lesson::WaitForKey(p);
-  StartAnswerPage(p);
+  StartStruckAnswerScreen(p);
   lesson::ShowSteps(p, {
       {kAtOnce, "(5)", 3, AtMargin(-72), Below(80)},
       {kAtOnce, " 6ab*(-7a)/14b", 0},

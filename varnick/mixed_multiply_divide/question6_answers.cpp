@@ -15,9 +15,7 @@ using lesson::kAtOnce;
 using lesson::kKeyFirst;
 
 lesson::Jump ShowMixedQuestion6Answers(lesson::Program& p) {
-  lesson::StartAnswerScreen(p);
-  // The strikes are 5 wide, and the width stays for the screens that follow.
-  p.rt.FE_SETDRAWWIDTH(5);
+  StartStruckAnswerScreen(p);
   lesson::ShowSteps(p, {
       {kAtOnce, "問6 解答", 3, AtMargin(), Below(0)},
       {kAtOnce, "(1)", 3, AtMargin(-72), Below(60)},

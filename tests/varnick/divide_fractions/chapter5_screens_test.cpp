@@ -46,26 +46,8 @@ TEST(FractionDivisionChapter, SubMenuRangeRoundingAndWayBack) {
               c.first_text)
         << c.choice;
   }
-  // Out of range: the item line again, nothing above it touched. 6 leaves.
-  for (const char* keys : {"0\n", "7\n", "\n", "6.2\n", "-1\n", "0.4\n"}) {
-    const VarnickRun run(std::string("5\n") + keys + "6\n8\n");
-    EXPECT_TRUE(run.Section(1).empty()) << keys;
-    EXPECT_EQ(run.Section(2), (std::vector<std::string>{"erase 0 0 1760 1800", "main-menu"}))
-        << keys;
-    EXPECT_EQ(std::count(run.steps.begin(), run.steps.end(), kGoalLine), 1) << keys;
-    EXPECT_EQ(Events(run.session.trace()).back(), (Fields{"end", "program-ended"})) << keys;
-  }
-  // A fraction with a zero or empty denominator is refused: Enter clears the entry and the
-  // field reads on under the same item line, so the next number chooses.
-  for (const char* refused : {"3/0", "/", "0/0"}) {
-    const VarnickRun leaves(std::string("5\n") + refused + "\n6\n8\n");
-    EXPECT_EQ(leaves.Section(1), (std::vector<std::string>{"erase 0 0 1760 1800", "main-menu"}))
-        << refused;
-    EXPECT_EQ(Events(leaves.session.trace()).back(), (Fields{"end", "program-ended"})) << refused;
-    EXPECT_EQ(VarnickRun(std::string("5\n") + refused + "\n1\n").Section()[1],
-              "text 44 30 0 復習　次の計算をしなさい。")
-        << refused;
-  }
+  ExpectSubMenuAsksAgain("5\n", "6", kGoalLine, {"0", "7", "", "6.2", "-1", "0.4"});
+  ExpectZeroDenominatorsRefused("5\n", "6", "text 44 30 0 復習　次の計算をしなさい。");
   // The goal only on entry from the main menu, every time.
   const VarnickRun again("5\n1\n" + kAnyKeys + "6\n5\n");
   EXPECT_EQ(std::count(again.steps.begin(), again.steps.end(), kGoalLine), 2);

@@ -88,8 +88,12 @@ TEST(FractionDivisionProblem, ScriptedDrawsInTheirOrder) {
     const auto& w = session.program.work;
     std::vector<float> primes, numbers, exponents;
     for (float k : {1.f, 2.f, 3.f, 4.f}) primes.push_back(w.PointX(k));
-    for (float k : {1.f, 2.f, 3.f, 4.f, 5.f, 6.f, 7.f, 8.f, 11.f}) numbers.push_back(w.TermValues(k));
-    for (float k : {1.f, 2.f, 11.f, 12.f, 3.f, 4.f, 13.f, 14.f}) exponents.push_back(w.AuxValues(k));
+    for (float k : {1.f, 2.f, 3.f, 4.f, 5.f, 6.f, 7.f, 8.f, 11.f}) {
+      numbers.push_back(w.TermValues(k));
+    }
+    for (float k : {1.f, 2.f, 11.f, 12.f, 3.f, 4.f, 13.f, 14.f}) {
+      exponents.push_back(w.AuxValues(k));
+    }
     const std::vector<std::string> texts{w.PartTexts(1), w.PartTexts(3), w.TermTexts(5),
                                          w.TermTexts(6), w.TermTexts(11)};
     const std::string name = c.texts[0] + " / " + c.texts[1];
@@ -344,8 +348,9 @@ TEST(FractionDivisionPractice, AHundredPassesAgreeWithTheirProblems) {
       // Four coefficient strokes and, on each row, one per letter both sides share.
       const auto next = std::find(section.begin() + static_cast<long>(k), section.end(),
                                   "next-step");
-      const auto strokes = std::count_if(section.begin() + static_cast<long>(k), next,
-                                         [](const std::string& step) { return step.starts_with("stroke "); });
+      const auto strokes =
+          std::count_if(section.begin() + static_cast<long>(k), next,
+                        [](const std::string& step) { return step.starts_with("stroke "); });
       ASSERT_EQ(strokes, 4 + 2 * (std::min(r.e[0], r.e[2]) + std::min(r.e[1], r.e[3])))
           << texts[1];
     }
