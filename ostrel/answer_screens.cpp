@@ -30,6 +30,28 @@ void DrawHeadingBox(Program& p, const BoxLook& look, const std::string& text, fl
 
 }  // namespace
 
+void StartAnswerColumn(Program& p, float column_x) {
+  p.layout.ColumnX = column_x;
+  p.layout.MarginX = column_x + 54;
+  p.layout.LineY = 30;
+}
+
+lesson::LessonStep Label(const char* label, lesson::StepY y) {
+  return {lesson::kAtOnce, label, 3, lesson::AtColumn(), y};
+}
+
+lesson::LessonStep Problem(std::string text, lesson::StepX x) {
+  return {lesson::kAtOnce, std::move(text), 0, x, lesson::OnLine()};
+}
+
+lesson::LessonStep Worked(std::string text, float gap) {
+  return {lesson::kAtOnce, std::move(text), 0, lesson::AtMargin(), lesson::Below(gap)};
+}
+
+lesson::LessonStep Answer(std::string text, float gap) {
+  return {lesson::kAtOnce, std::move(text), 5, lesson::AtMargin(), lesson::Below(gap)};
+}
+
 void DrawTitleBox(Program& p, const AnswerTitle& title, lesson::StepX x, lesson::StepY y) {
   DrawHeadingBox(p, {title.width, 46, 0, title.border, 13}, title.text,
                  lesson::StepXValue(p, x), lesson::StepYValue(p, y));

@@ -9,6 +9,18 @@
 
 namespace ostrel {
 
+// Starts a column of answers at the top of the screen: labels at `column_x` (ColumnX), the
+// problems' lines 54 to the right (MarginX), the first line placed from y 30.
+void StartAnswerColumn(lesson::Program& p, float column_x);
+
+// Rows of an answer screen in the colours of their roles: a problem's label in colour 3 at
+// ColumnX, the problem in colour 0 on the label's line, its worked lines in colour 0 and its
+// answer in colour 5 at MarginX, `gap` below the line before.
+lesson::LessonStep Label(const char* label, lesson::StepY y);
+lesson::LessonStep Problem(std::string text, lesson::StepX x = lesson::AtMargin());
+lesson::LessonStep Worked(std::string text, float gap);
+lesson::LessonStep Answer(std::string text, float gap);
+
 // ---- Answer heading ---------------------------------------------------------------------
 
 // A page's title box: its text, width and border colour (46 high, text in colour 0 on 13).

@@ -44,9 +44,9 @@ const FillInBox& BoxNumbered(std::span<const FillInBox> boxes, float number) {
   platform::RaiseRuntimeError(platform::kSubscriptOutOfRange);
 }
 
-// Draws a box around the text line at (x, y) with `text` centred in it; the row ends at its
-// right edge.
-void DrawBoxOnLine(Program& p, const FillInStyle& style, float width, float x, float y,
+// Draws a box at the row's place (x, y) with `text` centred in it; the row ends at its right
+// edge.
+void DrawFillInBox(Program& p, const FillInStyle& style, float width, float x, float y,
                    const std::string& text, float colour) {
   p.figure.BoxWidth = width;
   p.figure.BoxHeight = style.height;
@@ -56,7 +56,11 @@ void DrawBoxOnLine(Program& p, const FillInStyle& style, float width, float x, f
   p.text.WorkText = text;
   p.text.TextX = x;
   p.text.TextY = y;
-  lesson::DrawBoxedTextOnLine(p);
+  if (style.placing == FillInStyle::kFromTop) {
+    lesson::DrawBoxedText(p);
+  } else {
+    lesson::DrawBoxedTextOnLine(p);
+  }
   p.layout.LineEndX = p.text.TextX;
   p.layout.LineY = y;
 }
@@ -81,7 +85,8 @@ void ShowExplanation(Program& p, const FillInStyle& style, std::span<const FillI
     const FillInBox& box = BoxNumbered(boxes, row.box);
     PlaceX(p, style, box.number) = x;
     PlaceY(p, style, box.number) = y;
-    DrawBoxOnLine(p, style, box.width, x, y, style.numbered ? CircledNumber(box.number) : "",
+    const float shown = box.shown_number != 0 ? box.shown_number : box.number;
+    DrawFillInBox(p, style, box.width, x, y, style.numbered ? CircledNumber(shown) : "",
                   style.number_colour);
   }
 }
@@ -89,7 +94,7 @@ void ShowExplanation(Program& p, const FillInStyle& style, std::span<const FillI
 void FillInTurn(Program& p, const FillInStyle& style, std::span<const FillInBox> boxes) {
   for (const FillInBox& box : boxes) {
     lesson::WaitForKey(p);
-    DrawBoxOnLine(p, style, box.width, PlaceX(p, style, box.number),
+    DrawFillInBox(p, style, box.width, PlaceX(p, style, box.number),
                   PlaceY(p, style, box.number), box.filling, kFillingColour);
   }
 }

@@ -14,11 +14,14 @@ namespace ostrel {
 struct FillInStyle {
   float border = 9;         // LineColour, while numbered and once filled
   float number_colour = 3;  // the circled number's colour
-  float height = 50;        // BoxHeight; the box is laid around its text line
+  float height = 50;        // BoxHeight
   bool numbered = true;     // false: the box stands empty until it is filled
   // Where box k keeps its place (the row's x and y): SavedX(k) and SavedY(k), or
   // TermValues(k) and AuxValues(k).
   enum Places { kSavedPlaces, kTermAuxPlaces } places = kSavedPlaces;
+  // The box laid around its text line, or drawn down from the row's y (box and text then
+  // stand 3 lower in a 50-high box).
+  enum Placing { kAroundLine, kFromTop } placing = kAroundLine;
 };
 
 // The usual fill-in box.
@@ -29,6 +32,8 @@ struct FillInBox {
   float number;
   float width;
   const char* filling;
+  // The circled number the box shows, when it is not its own (two boxes filled alike).
+  float shown_number = 0;
 };
 
 // A row of an explanation: a text row as ShowSteps draws it, or, when `box` is not 0, that

@@ -4,6 +4,7 @@
 #include "ostrel/number_forms/number_forms.h"
 #include "ostrel/ostrel.h"
 #include "ostrel/p29_exercises/p29_exercises.h"
+#include "ostrel/p30_check/p30_check.h"
 #include "ostrel/transforming/transforming.h"
 
 namespace ostrel {
@@ -17,7 +18,7 @@ const lesson::MainMenu kMenu{
         {"2　式による説明", RunExplainingChapter},
         {"3　等式の変形", RunTransformingChapter},
         {"4　P29 練習問題", RunP29ExercisesChapter},
-        {"5　P30 学びをたしかめよう", nullptr},
+        {"5　P30 学びをたしかめよう", RunP30CheckChapter},
         {"6　P32 学びを身につけよう", nullptr},
         {"7　", ReturnToMainMenu},
         {"8　終了", nullptr},

@@ -4,19 +4,9 @@
 #include "lessonlib/screen.h"
 #include "ostrel/answer_screens.h"
 #include "ostrel/p29_exercises/p29_exercises.h"
+#include "ostrel/step_names.h"
 
 namespace ostrel {
-
-namespace {
-
-using lesson::AtMargin;
-using lesson::AtY;
-using lesson::Below;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::Program;
-
-}  // namespace
 
 lesson::Jump ShowP29SolvingAnswers(Program& p) {
   lesson::LessonLayout& l = p.layout;

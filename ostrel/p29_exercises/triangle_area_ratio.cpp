@@ -3,19 +3,9 @@
 #include "lessonlib/chapter_frame.h"
 #include "ostrel/answer_screens.h"
 #include "ostrel/p29_exercises/p29_exercises.h"
+#include "ostrel/step_names.h"
 
 namespace ostrel {
-
-namespace {
-
-using lesson::AtColumn;
-using lesson::AtY;
-using lesson::Below;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::Program;
-
-}  // namespace
 
 lesson::Jump ShowTriangleAreaRatio(Program& p) {
   lesson::EraseScreen(p);

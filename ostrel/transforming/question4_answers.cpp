@@ -1,19 +1,10 @@
 // The answers of question 4 of page 29: four equations, each solved for the letter in 【】,
 // in two columns on one screen drawn at once.
 #include "lessonlib/chapter_frame.h"
+#include "ostrel/step_names.h"
 #include "ostrel/transforming/transforming.h"
 
 namespace ostrel {
-
-namespace {
-
-using lesson::AtMargin;
-using lesson::AtY;
-using lesson::Below;
-using lesson::kAtOnce;
-using lesson::Program;
-
-}  // namespace
 
 lesson::Jump ShowQuestion4Answers(Program& p) {
   lesson::LessonLayout& l = p.layout;

@@ -5,20 +5,12 @@
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
 #include "ostrel/figures.h"
+#include "ostrel/step_names.h"
 #include "ostrel/transforming/transforming.h"
 
 namespace ostrel {
 
 namespace {
-
-using lesson::AfterText;
-using lesson::AtColumn;
-using lesson::AtMargin;
-using lesson::AtY;
-using lesson::Below;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::Program;
 
 // Slots of the figure's points in PointX/PointY.
 constexpr float kLeftCentre = 1, kRightCentre = 2;          // of the two semicircles

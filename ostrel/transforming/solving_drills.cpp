@@ -6,21 +6,13 @@
 //           by d and moving c.
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/screen.h"
+#include "ostrel/step_names.h"
 #include "ostrel/transforming/transforming.h"
 #include "platform/text_ops.h"
 
 namespace ostrel {
 
 namespace {
-
-using lesson::AtColumn;
-using lesson::AtMargin;
-using lesson::AtX;
-using lesson::AtY;
-using lesson::Below;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::Program;
 
 // Slot in SavedX/SavedY of the practice area's top-left corner.
 constexpr float kPracticeArea = 31;

@@ -1,19 +1,12 @@
 // What solving for x means, shown on 2x+y=10, and four equations solved for x step by step
 // in three columns.
 #include "lessonlib/chapter_frame.h"
+#include "ostrel/step_names.h"
 #include "ostrel/transforming/transforming.h"
 
 namespace ostrel {
 
 namespace {
-
-using lesson::AfterText;
-using lesson::AtMargin;
-using lesson::AtY;
-using lesson::Below;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::Program;
 
 // Moves the text block to a new column at the top of the screen.
 void StartColumn(Program& p, float margin) {

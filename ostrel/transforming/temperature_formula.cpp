@@ -4,21 +4,12 @@
 #include "lessonlib/chapter_frame.h"
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
+#include "ostrel/step_names.h"
 #include "ostrel/transforming/transforming.h"
 
 namespace ostrel {
 
 namespace {
-
-using lesson::AfterText;
-using lesson::AtColumn;
-using lesson::AtMargin;
-using lesson::AtX;
-using lesson::AtY;
-using lesson::Below;
-using lesson::kAtOnce;
-using lesson::kKeyFirst;
-using lesson::Program;
 
 // One cell of the value table: a box drawn by DrawBoxedText, bordered in colour 3.
 void DrawTableCell(Program& p, float x, float y, float width, float height, float fill,
