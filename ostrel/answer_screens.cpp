@@ -36,20 +36,20 @@ void StartAnswerColumn(Program& p, float column_x) {
   p.layout.LineY = 30;
 }
 
-lesson::LessonStep Label(const char* label, lesson::StepY y) {
-  return {lesson::kAtOnce, label, 3, lesson::AtColumn(), y};
+lesson::LessonStep Label(const char* label, lesson::StepY y, lesson::StepLine line) {
+  return {lesson::kAtOnce, label, 3, lesson::AtColumn(), y, line};
 }
 
-lesson::LessonStep Problem(std::string text, lesson::StepX x) {
-  return {lesson::kAtOnce, std::move(text), 0, x, lesson::OnLine()};
+lesson::LessonStep Problem(std::string text, lesson::StepX x, lesson::StepLine line) {
+  return {lesson::kAtOnce, std::move(text), 0, x, lesson::OnLine(), line};
 }
 
-lesson::LessonStep Worked(std::string text, float gap) {
-  return {lesson::kAtOnce, std::move(text), 0, lesson::AtMargin(), lesson::Below(gap)};
+lesson::LessonStep Worked(std::string text, float gap, lesson::StepLine line) {
+  return {lesson::kAtOnce, std::move(text), 0, lesson::AtMargin(), lesson::Below(gap), line};
 }
 
-lesson::LessonStep Answer(std::string text, float gap) {
-  return {lesson::kAtOnce, std::move(text), 5, lesson::AtMargin(), lesson::Below(gap)};
+lesson::LessonStep Answer(std::string text, float gap, lesson::StepLine line) {
+  return {lesson::kAtOnce, std::move(text), 5, lesson::AtMargin(), lesson::Below(gap), line};
 }
 
 void DrawTitleBox(Program& p, const AnswerTitle& title, lesson::StepX x, lesson::StepY y) {

@@ -15,11 +15,14 @@ void StartAnswerColumn(lesson::Program& p, float column_x);
 
 // Rows of an answer screen in the colours of their roles: a problem's label in colour 3 at
 // ColumnX, the problem in colour 0 on the label's line, its worked lines in colour 0 and its
-// answer in colour 5 at MarginX, `gap` below the line before.
-lesson::LessonStep Label(const char* label, lesson::StepY y);
-lesson::LessonStep Problem(std::string text, lesson::StepX x = lesson::AtMargin());
-lesson::LessonStep Worked(std::string text, float gap);
-lesson::LessonStep Answer(std::string text, float gap);
+// answer in colour 5 at MarginX, `gap` below the line before. `line`: how the row leaves the
+// layout (kKeepsLineEnd: the next row after the text continues the row before).
+lesson::LessonStep Label(const char* label, lesson::StepY y,
+                         lesson::StepLine line = lesson::kMovesLine);
+lesson::LessonStep Problem(std::string text, lesson::StepX x = lesson::AtMargin(),
+                           lesson::StepLine line = lesson::kMovesLine);
+lesson::LessonStep Worked(std::string text, float gap, lesson::StepLine line = lesson::kMovesLine);
+lesson::LessonStep Answer(std::string text, float gap, lesson::StepLine line = lesson::kMovesLine);
 
 // ---- Answer heading ---------------------------------------------------------------------
 

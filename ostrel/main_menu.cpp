@@ -5,13 +5,13 @@
 #include "ostrel/ostrel.h"
 #include "ostrel/p29_exercises/p29_exercises.h"
 #include "ostrel/p30_check/p30_check.h"
+#include "ostrel/p32_master/p32_master.h"
 #include "ostrel/transforming/transforming.h"
 
 namespace ostrel {
 
 namespace {
 
-// Items without a chapter yet show the menu again.
 const lesson::MainMenu kMenu{
     {{
         {"1　数の表し方", RunNumberFormsChapter},
@@ -19,7 +19,7 @@ const lesson::MainMenu kMenu{
         {"3　等式の変形", RunTransformingChapter},
         {"4　P29 練習問題", RunP29ExercisesChapter},
         {"5　P30 学びをたしかめよう", RunP30CheckChapter},
-        {"6　P32 学びを身につけよう", nullptr},
+        {"6　P32 学びを身につけよう", RunP32MasterChapter},
         {"7　", ReturnToMainMenu},
         {"8　終了", nullptr},
     }},
