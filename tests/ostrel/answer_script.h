@@ -2,6 +2,7 @@
 // answer heading's boxes and texts, and texts at places given by the layout's arithmetic.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "tests/ostrel/lesson_script.h"
@@ -16,6 +17,14 @@ std::string X(float x);
 // INT((height - 44) / 2) below the box's (50 for a text with a fraction).
 Fields BoxedText(float x, float y, float width, float height, const std::string& colour,
                  const std::string& text);
+
+// The scripts one after the other.
+Script Concat(std::initializer_list<Script> parts);
+
+// The draw width at which a run from the main menu with `keys` last bordered a box at
+// (x, y) in colour `border` ("" when it drew none there).
+std::string BorderWidthAt(const std::string& keys, const std::string& x, const std::string& y,
+                          const std::string& border);
 
 // A page's title box and the exercise-number box `gap` to its right, as texts.
 struct HeadingBoxes {

@@ -18,12 +18,6 @@ const Fields kWait{"wait"};
 const Fields kField{"field"};
 const Fields kEraseScreen{"erase", "0", "0", "1760", "1800"};
 
-Script Concat(std::initializer_list<Script> parts) {
-  Script all;
-  for (const Script& part : parts) all.insert(all.end(), part.begin(), part.end());
-  return all;
-}
-
 }  // namespace
 
 TEST(OstrelP29Exercises, OpensOnItsItemLineOverTheErasedScreen) {

@@ -10,6 +10,7 @@
 #include "ostrel/ostrel.h"
 #include "platform/text_ops.h"
 #include "tests/ostrel/answer_script.h"
+#include "tests/ostrel/figure_script.h"
 #include "tests/ostrel/lesson_script.h"
 #include "tests/test_support.h"
 
@@ -282,32 +283,6 @@ TEST(OstrelTrack, BuildsThePerimeterAndSolvesItForA) {
 
 namespace {
 
-// The figure's drawing operations between the key waits: the straights and the arcs with
-// their colours, the dots by colour, and the dimension labels where the marks put them.
-struct FigureStage {
-  std::vector<Fields> straights, arcs, labels;
-  std::map<std::string, int> dots;  // by colour
-};
-
-std::vector<FigureStage> FigureStages(const std::vector<Fields>& events, float min_x) {
-  std::vector<FigureStage> stages(1);
-  for (const Fields& e : events) {
-    if (e == Fields{"wait", "WaitForKey"}) {
-      stages.emplace_back();
-    } else if (e[0] == "op" && e[1] == "PsLINE" && e[7] == "0" && std::stof(e[2]) >= min_x) {
-      stages.back().straights.push_back(e);
-    } else if (e[0] == "op" && e[1] == "PsCIRCLE" && e[4] == "0.5") {
-      ++stages.back().dots[e[5]];
-    } else if (e[0] == "op" && e[1] == "PsCIRCLE" && std::stof(e[3]) < 639) {
-      stages.back().arcs.push_back(e);
-    } else if (e[0] == "text" && e[1] == "DrawText" && std::stof(e[2]) >= min_x) {
-      stages.back().labels.push_back({X(std::round(std::stof(e[2]) * 2) / 2),
-                                      X(std::round(std::stof(e[3]))), e[4], e[5]});
-    }
-  }
-  return stages;
-}
-
 Fields Line(const char* x1, const char* y1, const char* x2, const char* y2, const char* colour) {
   return {"op", "PsLINE", x1, y1, x2, y2, colour, "0", colour, "5"};
 }
@@ -329,9 +304,7 @@ TEST(OstrelTrack, TrackTurnsToColour7TermByTerm) {
   EXPECT_EQ(track.arcs, (std::vector<Fields>{Arc("844", "190", "0", "0.25", "0.75"),
                                              Arc("1084", "190", "0", "0.75", "0.25")}));
   EXPECT_EQ(track.dots, (std::map<std::string, int>{{"0", 2 * 37}, {"3", 23 + 37}}));
-  EXPECT_EQ(track.labels, (std::vector<Fields>{{"844", "168", "3", ""},
-                                               {"1084", "168", "3", ""},
-                                               {"864", "228", "3", "r"},
+  EXPECT_EQ(track.texts, (std::vector<Fields>{{"864", "228", "3", "r"},
                                                {"950.5", "90", "3", "a"}}));
   // With "2a" the straights, with "+2πr" the semicircles and the circle they make.
   EXPECT_EQ(stages[3].straights, (std::vector<Fields>{Line("844", "70", "1084", "70", "7"),
@@ -341,10 +314,6 @@ TEST(OstrelTrack, TrackTurnsToColour7TermByTerm) {
                                                  Arc("1084", "190", "7", "0.75", "0.25"),
                                                  Arc("964", "490", "7", "0", "0")}));
   EXPECT_EQ(stages[4].dots, (std::map<std::string, int>{{"0", 37}, {"3", 23}}));
-  EXPECT_EQ(stages[4].labels[1], (Fields{"984", "528", "3", "r"}));
-  int dots = 0;
-  for (const FigureStage& stage : stages) {
-    for (const auto& [colour, n] : stage.dots) dots += n;
-  }
-  EXPECT_EQ(dots, 194);
+  EXPECT_EQ(stages[4].texts, (std::vector<Fields>{{"984", "528", "3", "r"}}));
+  EXPECT_EQ(DotCount(stages), 194);
 }
