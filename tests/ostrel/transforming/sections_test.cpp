@@ -275,10 +275,10 @@ TEST(OstrelTrack, BuildsThePerimeterAndSolvesItForA) {
       kWait, Text("121", "590", "5", "a=ﾀl/2ﾀ-πr"),
       kField,
   });
-  // The first line ends left of the track's leftmost point, x 724.
-  EXPECT_LT(EndOfText("とする。", EndOfText("l ", EndOfText("トラックの周の長さを",
+  // The first line ends at x 697, left of the track's leftmost point, x 724.
+  EXPECT_EQ(EndOfText("とする。", EndOfText("l ", EndOfText("トラックの周の長さを",
                                                           EndOfText("例題3 ", 40)))),
-            724);
+            697);
 }
 
 namespace {
@@ -294,7 +294,13 @@ Fields Arc(const char* x, const char* y, const char* colour, const char* start,
 }  // namespace
 
 TEST(OstrelTrack, TrackTurnsToColour7TermByTerm) {
-  const auto stages = FigureStages(SectionEvents("3", "4", Presses(12)), 684);
+  const auto events = SectionEvents("3", "4", Presses(12));
+  // The grid frame only places the figure: no grid line, light or heavy (colour 14).
+  for (const Fields& e : events) {
+    EXPECT_FALSE(e[0] == "op" && e[1] == "PsLINE" && (e[6] == "14" || e[6] == "15") &&
+                 e[7] == "0");
+  }
+  const auto stages = FigureStages(events, 684);
   ASSERT_EQ(stages.size(), 13u);
   // Before the first key: straights, dotted diameters, semicircles and the two marks; the
   // grid frame draws no line.
