@@ -41,14 +41,6 @@ void DrawFrameBox(lesson::Program& p, float first, float u1, float v1, float u2,
               p.work.PointY(first + 1), false, border, 2, fill);
 }
 
-void DrawLabel(lesson::Program& p, const char* letter, float x, float y) {
-  p.text.TextColour = 0;
-  p.text.TextX = x;
-  p.text.TextY = y;
-  p.text.TextToDraw = letter;
-  lesson::DrawText(p);
-}
-
 // A row of pictures right of the question line just drawn, its frames' tops 20 above it.
 void DrawPictureRow(lesson::Program& p, float notebooks, float pens) {
   float& i = p.figure.IconIndex;
@@ -73,7 +65,8 @@ void DrawNotebookIcon(lesson::Program& p) {
   const float height = 2 * std::sqrt(2.0f);  // an exercise book's sides are 1 : √2
   DrawFrameBox(p, 1, 0, height, 2, 0, 0, 9);
   DrawFrameBox(p, 3, 0.2f, height - 0.5f, 1.8f, height - 0.8f, 15, 15);
-  DrawLabel(p, "a", p.figure.GridOriginX + p.figure.GridCell - 14, p.work.PointY(4) + 50);
+  lesson::DrawCaptionText(p, "a", 0, p.figure.GridOriginX + p.figure.GridCell - 14,
+                          p.work.PointY(4) + 50);
 }
 
 void DrawPenIcon(lesson::Program& p) {
@@ -82,7 +75,7 @@ void DrawPenIcon(lesson::Program& p) {
   // The letter stands over the body's left edge, at the frame's top.
   p.work.PointX(3) = FrameX(p, 0.2f);
   p.work.PointY(3) = FrameY(p, 3);
-  DrawLabel(p, "b", p.work.PointX(3), p.work.PointY(3));
+  lesson::DrawCaptionText(p, "b", 0, p.work.PointX(3), p.work.PointY(3));
   // The band is a little wider than the body, so that it covers the body's border.
   DrawFrameBox(p, 5, 0.19f, 2, 0.61f, 1.6f, 5, 5);
 }

@@ -41,15 +41,6 @@ void StartColumn(lesson::Program& p, float column_x) {
   p.layout.LineY = 30;
 }
 
-// Draws a text where the lesson layout does not follow it.
-void DrawAside(lesson::Program& p, const char* text, float colour, float x, float y) {
-  p.text.TextToDraw = text;
-  p.text.TextColour = colour;
-  p.text.TextX = x;
-  p.text.TextY = y;
-  lesson::DrawText(p);
-}
-
 void ShowVerticalAnswer(lesson::Program& p, const VerticalAnswer& answer) {
   lesson::WaitForKey(p);
   lesson::ShowSteps(p, {{kAtOnce, answer.label, 3, AtColumn(), Below(50)}});
@@ -62,10 +53,10 @@ void ShowVerticalAnswer(lesson::Program& p, const VerticalAnswer& answer) {
   p.figure.ArcBulge = 50;
   p.figure.LineColour = 0;
   lesson::DrawColumnAddition(p);
-  // The changed signs stand halfway between the two rows.
+  // The changed signs stand halfway between the two rows; the layout does not follow them.
   if (answer.sign_row != nullptr) {
     lesson::WaitForKey(p);
-    DrawAside(p, answer.sign_row, 3, p.layout.MarginX, p.layout.LineY - 25);
+    lesson::DrawCaptionText(p, answer.sign_row, 3, p.layout.MarginX, p.layout.LineY - 25);
   }
   // The answer's top lies on the rule.
   lesson::WaitForKey(p);

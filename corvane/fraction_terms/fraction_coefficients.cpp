@@ -53,11 +53,7 @@ void DrawProblemLine(lesson::Program& p) {
 
 // A step's name at x 612 on the current row; the rows go on from the formula rows alone.
 void AnnounceStep(lesson::Program& p, const char* label) {
-  p.text.TextColour = 7;
-  p.text.TextX = p.layout.MarginX + 540;
-  p.text.TextY = p.layout.LineY;
-  p.text.TextToDraw = label;
-  lesson::DrawText(p);
+  lesson::DrawCaptionText(p, label, 7, p.layout.MarginX + 540, p.layout.LineY);
   lesson::WaitForKey(p);
 }
 
