@@ -229,18 +229,33 @@ TEST(CorvaneChapter6Menu, RangeIsTestedBeforeRounding) {
   });
 }
 
-// A fraction with a zero denominator is refused where it is typed: Enter clears the entry and
-// the field reads on, at the sub-menus and at a practice's next-step prompt alike.
-TEST(CorvaneChapters5And6, ZeroDenominatorsAreRefusedByTheNumberField) {
+// A fraction with a zero or missing denominator is refused where it is typed: Enter clears the
+// entry and the field reads on, at every sub-menu and every next-step prompt of chapters 3 to
+// 6 alike, and the lesson goes on to what the following entry asks for.
+TEST(CorvaneChapters3To6, ZeroDenominatorsAreRefusedAtEveryPrompt) {
   const struct {
-    const char* keys;
+    std::string keys;
     const Fields& item_line;
-    int item_lines;  // one when the sub-menu read the entry, two after a practice's end
+    int item_lines;  // one while the lesson has not come back to the sub-menu
     const char* shows;
   } cases[] = {
+      // The sub-menus.
+      {"3\n3/0\n3\n", kChapter3Line, 1, "問5 解答"},
       {"5\n3/0\n3\n", kChapter5Line, 1, "問2 解答"},
       {"6\n3/0\n2\n", kChapter6Line, 1, "問3 解答"},
+      // Chapter 3's drills: a pass's next-step prompt, then 1 ends the drill.
+      {"3\n2\nkkkk3/0\n1\n", kChapter3Line, 1, "   <式の加法の計算>"},
+      {"3\n4\nkkkkk2/\n1\n", kChapter3Line, 1, "   <式の減法の計算>"},
+      {"3\n7\nkkk0/0\n1\n", kChapter3Line, 2, "   <縦書きの加法>"},
+      {"3\n8\nkkkkkkk1/0\n1\n", kChapter3Line, 1, "   <縦書きの減法>"},
+      // Chapter 4's multiplication stages, then the division's second stage.
+      {"4\n4\nkkkk3/0\n1\n", kChapter4Line, 1, "②"},
+      {"4\n4\nkkkk1\nkkkk3/0\n1\n", kChapter4Line, 1, "③"},
+      {"4\n4\nkkkk1\nkkkk1\nkkkkkk3/0\n1\n", kChapter4Line, 2, "<多項式と数の乗法>"},
+      {"4\n5\nkkkkkkk1\nkkkkkk5/0\n1\n", kChapter4Line, 2, "<多項式と数の除法>"},
+      // Chapters 5 and 6's practices.
       {"5\n1\nkkkk1/0\n1\nk", kChapter5Line, 2, "<かっこのある式の計算>"},
+      {"5\n2\nkkk1/0\n1\nk", kChapter5Line, 2, "教科書P18 問2　をしなさい。"},
       {"6\n4\nkkkk1/0\n1\nkk", kChapter6Line, 2, "<分数の形の式の計算>"},
   };
   for (const auto& c : cases) {
