@@ -64,10 +64,30 @@ TEST(FlowerBedReview, NineKeysFromTheGridToTheDistributiveLaw) {
   EXPECT_EQ(SectionMarks(*session), FlowerBed(44));
 }
 
-TEST(FlowerBedReview, MarginFollowsThePanelCornerTheReviewLeaves) {
-  // After the distributive-law review the panel corner is at x 40: the margin moves to 84.
-  auto session = RunCorvane("4\n2\n" + Keys(29) + "1\n" + Keys(9));
-  EXPECT_EQ(SectionMarks(*session, 2), FlowerBed(84));
+TEST(FlowerBedReview, MarginFollowsThePanelCornerTheLastScreenLeft) {
+  // The margin is 44 right of the panel corner that the last screen to set one left, in
+  // whichever chapter: none since start-up (0); the distributive-law review (40); chapter 3's
+  // bracket drills and chapter 6's notation question (16).
+  const std::string to_the_flower_bed = "4\n1\n" + Keys(9);
+  const struct {
+    std::string before;
+    int occurrence;  // of chapter 4's item line, the one that leads to the flower bed
+    float margin;
+  } cases[] = {
+      {"", 1, 44},
+      {"4\n2\n" + Keys(29) + "8\n", 3, 84},
+      {"3\n2\nkkkk1\n" + Keys(6) + "12\n", 1, 60},
+      {"3\n4\nkkkkk1\n" + Keys(7) + "12\n", 1, 60},
+      {"6\n3\nk6\n", 1, 60},
+      {"4\n2\n" + Keys(29) + "8\n6\n3\nk6\n", 3, 60},
+      {"6\n3\nk6\n4\n2\n" + Keys(29) + "8\n", 3, 84},
+      // Screens that set no corner leave it as it was.
+      {"3\n7\nkkk1\n12\n5\n1\nkkkk1\nk4\n", 1, 44},
+  };
+  for (const auto& c : cases) {
+    auto session = RunCorvane(c.before + to_the_flower_bed);
+    EXPECT_EQ(SectionMarks(*session, c.occurrence), FlowerBed(c.margin)) << c.before;
+  }
 }
 
 TEST(DistributiveReview, FiveCalculationsOneStepAKey) {
@@ -161,6 +181,29 @@ TEST(MultiplyDivideSummaries, DrawnAtOnceWithTheArcsAtTheWidthInForce) {
   summary2_at_5.push_back(kKey);
   summary2_at_5.push_back(Txt("教科書P17 問1　をしなさい。", 0, 44, 570));
   EXPECT_EQ(SectionMarks(*session, 5), summary2_at_5);
+}
+
+// The draw width is the run's: the first summary's arcs take the width that the last screen
+// to set one left, in whichever chapter; answer screens, goal screens, the notation question
+// and the vertical drills set none.
+TEST(MultiplyDivideSummaries, ArcsTakeTheWidthAnyChapterLeft) {
+  const struct {
+    std::string before;
+    float width;
+  } cases[] = {
+      {"", 3},
+      {"3\n6\n12\n", 5},                          // chapter 3's summary
+      {"5\n2\nkkk1\nk4\n", 5},                    // 例4
+      {"6\n1\n" + Keys(16) + "6\n", 5},            // 例5
+      {"6\n4\nkkkk1\nkk6\n", 5},                  // 例6
+      {"3\n7\nkkk1\n8\nkkkkkkk1\nk9\n" + Keys(14) + "12\n", 3},
+      {"5\n3\nkkkk4\n6\n2\nkk3\nk5\nk6\n", 3},
+  };
+  for (const auto& c : cases) {
+    auto session = RunCorvane(c.before + "4\n3\n");
+    EXPECT_EQ(SectionMarks(*session), SummaryRules("<文字式と数の乗法・除法>", c.width))
+        << c.before;
+  }
 }
 
 TEST(Question1Answers, SixAnswersOneAKeyInTwoColumns) {
