@@ -37,6 +37,27 @@ void StartAnswerScreen(Program& p) {
   p.layout.LineY = 30;
 }
 
+void StartAnswerColumn(Program& p, float column_x) {
+  p.layout.ColumnX = column_x;
+  p.layout.MarginX = column_x + 54;
+  p.layout.LineY = 30;
+}
+
+void DrawHeadingBox(Program& p, const HeadingBox& box, const std::string& text, float x,
+                    float y) {
+  p.figure.BoxWidth = box.width;
+  p.figure.BoxHeight = box.height;
+  p.text.TextColour = box.text_colour;
+  p.figure.LineColour = box.border;
+  p.figure.FillColour = box.fill;
+  p.text.WorkText = text;
+  p.text.TextX = x;
+  p.text.TextY = y;
+  DrawBoxedText(p);
+  p.layout.LineEndX = p.text.TextX;
+  p.layout.LineY = y;
+}
+
 void DrawCaptionText(Program& p, const std::string& text, float colour, float x, float y) {
   p.text.TextToDraw = text;
   p.text.TextColour = colour;

@@ -44,6 +44,22 @@ void EraseScreen(Program& p);
 // An answer screen's start: the whole screen erased, the steps at x 108 (MarginX) from y 30
 // (LineY); the question numbers stand 72 left of them.
 void StartAnswerScreen(Program& p);
+// Starts a column of answers at the top of the screen: problem labels at `column_x`
+// (ColumnX), their lines 54 to the right (MarginX), the first line placed from y 30.
+void StartAnswerColumn(Program& p, float column_x);
+
+// A box of an exercise page's answer heading (the page's title, the exercise number): its
+// size and colours.
+struct HeadingBox {
+  float width, height;
+  float text_colour, border, fill;
+};
+// The exercise number's box: 44 x 44, the number in colour 13 on fill 3, bordered in 4.
+inline constexpr HeadingBox kExerciseNumberBox{44, 44, 13, 4, 3};
+// Draws `text` centred in a box from (x, y) with DrawBoxedText, bordered at the draw width in
+// force. The box ends its row as a text does: LineEndX its right edge, LineY its top.
+void DrawHeadingBox(Program& p, const HeadingBox& box, const std::string& text, float x,
+                    float y);
 
 // Draws `text` with DrawText at (x, y) in `colour`, leaving the lesson layout as it was: a
 // caption beside the line, or a mark over it. TextX is left just after the text.

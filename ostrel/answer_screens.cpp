@@ -5,36 +5,8 @@
 namespace ostrel {
 
 namespace {
-
 using lesson::Program;
-
-struct BoxLook {
-  float width, height, text_colour, border, fill;
-};
-
-// One box with `text` centred in it, drawn from its top-left corner; the row ends at its
-// right edge, on its top.
-void DrawHeadingBox(Program& p, const BoxLook& look, const std::string& text, float x, float y) {
-  p.figure.BoxWidth = look.width;
-  p.figure.BoxHeight = look.height;
-  p.text.TextColour = look.text_colour;
-  p.figure.LineColour = look.border;
-  p.figure.FillColour = look.fill;
-  p.text.WorkText = text;
-  p.text.TextX = x;
-  p.text.TextY = y;
-  lesson::DrawBoxedText(p);
-  p.layout.LineEndX = p.text.TextX;
-  p.layout.LineY = y;
-}
-
 }  // namespace
-
-void StartAnswerColumn(Program& p, float column_x) {
-  p.layout.ColumnX = column_x;
-  p.layout.MarginX = column_x + 54;
-  p.layout.LineY = 30;
-}
 
 lesson::LessonStep Label(const char* label, lesson::StepY y, lesson::StepLine line) {
   return {lesson::kAtOnce, label, 3, lesson::AtColumn(), y, line};
@@ -53,20 +25,20 @@ lesson::LessonStep Answer(std::string text, float gap, lesson::StepLine line) {
 }
 
 void DrawTitleBox(Program& p, const AnswerTitle& title, lesson::StepX x, lesson::StepY y) {
-  DrawHeadingBox(p, {title.width, 46, 0, title.border, 13}, title.text,
-                 lesson::StepXValue(p, x), lesson::StepYValue(p, y));
+  lesson::DrawHeadingBox(p, {title.width, 46, 0, title.border, 13}, title.text,
+                         lesson::StepXValue(p, x), lesson::StepYValue(p, y));
 }
 
 void DrawNumberBox(Program& p, const std::string& number, lesson::StepX x, lesson::StepY y,
-                   NumberBoxSize size) {
-  DrawHeadingBox(p, {size.width, size.height, 13, 4, 3}, number, lesson::StepXValue(p, x),
-                 lesson::StepYValue(p, y));
+                   const lesson::HeadingBox& box) {
+  lesson::DrawHeadingBox(p, box, number, lesson::StepXValue(p, x), lesson::StepYValue(p, y));
 }
 
 void DrawAnswerHeading(Program& p, const AnswerTitle& title, lesson::StepX x, lesson::StepY y,
-                       float gap, const std::string& number, NumberBoxSize size) {
+                       float gap, const std::string& number,
+                       const lesson::HeadingBox& number_box) {
   DrawTitleBox(p, title, x, y);
-  DrawNumberBox(p, number, lesson::AfterText(gap), lesson::OnLine(), size);
+  DrawNumberBox(p, number, lesson::AfterText(gap), lesson::OnLine(), number_box);
 }
 
 void UseCancellationStrokes(Program& p) { p.figure.LineColour = 7; }

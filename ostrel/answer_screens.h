@@ -11,7 +11,7 @@ namespace ostrel {
 
 // Starts a column of answers at the top of the screen: labels at `column_x` (ColumnX), the
 // problems' lines 54 to the right (MarginX), the first line placed from y 30.
-void StartAnswerColumn(lesson::Program& p, float column_x);
+using lesson::StartAnswerColumn;
 
 // Rows of an answer screen in the colours of their roles: a problem's label in colour 3 at
 // ColumnX, the problem in colour 0 on the label's line, its worked lines in colour 0 and its
@@ -36,12 +36,9 @@ inline constexpr AnswerTitle kPage29Title{"P29 練習問題", 396, 4};
 inline constexpr AnswerTitle kPage30Title{"学びをたしかめよう", 396, 4};
 inline constexpr AnswerTitle kPage32Title{"学びを身につけよう", 360, 3};
 
-// The size of an exercise-number box.
-struct NumberBoxSize {
-  float width, height;
-};
-inline constexpr NumberBoxSize kSquareNumberBox{44, 44};
-inline constexpr NumberBoxSize kTallNumberBox{40, 46};
+// The exercise-number boxes: 44 x 44, or 40 x 46 as page 30's first screen has them.
+inline constexpr lesson::HeadingBox kSquareNumberBox = lesson::kExerciseNumberBox;
+inline constexpr lesson::HeadingBox kTallNumberBox{40, 46, 13, 4, 3};
 
 // The boxes are drawn by DrawBoxedText from their top-left corner, bordered at the draw width
 // in force. Each ends its row as a text does: LineEndX at the box's right edge, LineY at its
@@ -50,11 +47,11 @@ void DrawTitleBox(lesson::Program& p, const AnswerTitle& title, lesson::StepX x,
                   lesson::StepY y);
 // The exercise number in colour 13 on fill 3, bordered in colour 4.
 void DrawNumberBox(lesson::Program& p, const std::string& number, lesson::StepX x,
-                   lesson::StepY y, NumberBoxSize size = kSquareNumberBox);
+                   lesson::StepY y, const lesson::HeadingBox& box = kSquareNumberBox);
 // The title box at (x, y) and the number box `gap` to its right, at the same top.
 void DrawAnswerHeading(lesson::Program& p, const AnswerTitle& title, lesson::StepX x,
                        lesson::StepY y, float gap, const std::string& number,
-                       NumberBoxSize size = kSquareNumberBox);
+                       const lesson::HeadingBox& number_box = kSquareNumberBox);
 
 // ---- Cancellation overlays ----------------------------------------------------------------
 //

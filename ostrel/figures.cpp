@@ -31,20 +31,10 @@ void SetGridPoints(lesson::Program& p, std::initializer_list<GridPoint> points) 
 }
 
 void DrawDottedMark(lesson::Program& p, const DottedMark& mark) {
-  lesson::FigureState& f = p.figure;
-  f.MarkX0 = p.work.PointX(mark.from);
-  f.MarkY0 = p.work.PointY(mark.from);
-  f.MarkX1 = p.work.PointX(mark.to);
-  f.MarkY1 = p.work.PointY(mark.to);
-  f.LineColour = mark.colour;
-  f.ArcSide = mark.side;
-  f.ArcBulge = mark.bulge;
-  f.BoxWidth = mark.step;
-  f.MarkLabel = mark.label;
-  f.LabelOffsetX = mark.label_dx;
-  f.LabelOffsetY = mark.label_dy;
-  p.text.TextColour = mark.label_colour;
-  lesson::DrawDottedArc(p);
+  const lesson::LessonWork& w = p.work;
+  lesson::DrawArc(p, {w.PointX(mark.from), w.PointY(mark.from), w.PointX(mark.to),
+                      w.PointY(mark.to), mark.colour, mark.side, mark.bulge, mark.step,
+                      mark.label, mark.label_colour, mark.label_dx, mark.label_dy});
 }
 
 }  // namespace ostrel

@@ -23,8 +23,8 @@ struct GridPoint {
 void SetGridPoints(lesson::Program& p, std::initializer_list<GridPoint> points);
 
 // A dotted arc (or, with no bulge, a dotted line) between two of the figure's points, with
-// its label: every value DrawDottedArc reads, which it partly overwrites, so each mark sets
-// them afresh.
+// its label, drawn as the library's DottedArc: every value DrawDottedArc reads, which it
+// partly overwrites, is set afresh for each mark.
 struct DottedMark {
   float from, to;     // slots in PointX/PointY
   float colour;       // of the dots (LineColour)

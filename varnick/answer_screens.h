@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "lessonlib/program.h"
+#include "lessonlib/chapter_frame.h"
 
 namespace varnick {
 
@@ -18,6 +18,6 @@ void DrawAnswerHeader(lesson::Program& p, const std::string& title, const std::s
 
 // Starts a column of answers at its top: problem numbers at `column_x` (ColumnX), their
 // steps 54 right of it (MarginX), the first line placed from y 30.
-void StartAnswerColumn(lesson::Program& p, float column_x);
+using lesson::StartAnswerColumn;
 
 }  // namespace varnick
