@@ -1,5 +1,6 @@
 #include "tests/ostrel/figure_script.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/text_ops.h"
@@ -40,6 +41,31 @@ int DotCount(const std::vector<FigureStage>& stages) {
     for (const auto& [colour, n] : stage.dots) dots += n;
   }
   return dots;
+}
+
+std::vector<DottedRun> DottedRuns(const std::vector<Fields>& events) {
+  std::vector<DottedRun> runs;
+  bool in_run = false;
+  for (const Fields& e : events) {
+    const bool dot = e[0] == "op" && e[1] == "PsCIRCLE" && e[4] == "0.5";
+    if (!dot) {
+      in_run = false;
+      continue;
+    }
+    const int x = static_cast<int>(std::lround(std::stof(e[2])));
+    const int y = static_cast<int>(std::lround(std::stof(e[3])));
+    if (!in_run || runs.back().colour != e[5]) {
+      runs.push_back({0, e[5], x, y, x, y});
+      in_run = true;
+    }
+    DottedRun& run = runs.back();
+    ++run.dots;
+    run.left = std::min(run.left, x);
+    run.top = std::min(run.top, y);
+    run.right = std::max(run.right, x);
+    run.bottom = std::max(run.bottom, y);
+  }
+  return runs;
 }
 
 }  // namespace ostrel_testing

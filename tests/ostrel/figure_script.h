@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,5 +20,19 @@ struct FigureStage {
 std::vector<FigureStage> FigureStages(const std::vector<Fields>& events, float min_x);
 // All the dots of a run.
 int DotCount(const std::vector<FigureStage>& stages);
+
+// One dotted mark of a run: its dots (radius 0.5, drawn one after the other), their colour
+// and the box they span, rounded to whole units.
+struct DottedRun {
+  int dots;
+  std::string colour;
+  int left, top, right, bottom;
+  bool operator==(const DottedRun&) const = default;
+};
+std::vector<DottedRun> DottedRuns(const std::vector<Fields>& events);
+inline void PrintTo(const DottedRun& run, std::ostream* out) {
+  *out << run.dots << " dots in " << run.colour << " from (" << run.left << ", " << run.top
+       << ") to (" << run.right << ", " << run.bottom << ")";
+}
 
 }  // namespace ostrel_testing

@@ -61,6 +61,10 @@ TEST(ConsecutiveTerms, ThreeIntegersAndTheirSum) {
       {"1/30000", {"0.00003333333", "+1.000033", "+2.000033", "3.0001"}},
       {"99999999/7", {"14285714", "+14285715", "+14285716", "42857145"}},
       {"0.5/0.25", {"2", "+3", "+4", "9"}},
+      // A minus on either side of the bar; a negative term without an ending decimal is
+      // bracketed like a whole one.
+      {"1/-2", {"-0.5", "+0.5", "+1.5", "1.5"}},
+      {"-9/0.7", {"-12.85714", "+(-11.85714)", "+(-10.85714)", "-35.57143"}},
       // The entry is read as the field's parser reads it.
       {"3-4", {"3", "+4", "+5", "12"}},
       {"1.2.3", {"1.2", "+2.2", "+3.2", "6.6"}},
