@@ -1,5 +1,7 @@
 #include "tests/test_support.h"
 
+#include <iterator>
+
 #include "lessonlib/screen.h"
 
 namespace testing_support {
@@ -61,6 +63,18 @@ platform::HeadlessOptions WithKeys(std::string_view script) {
   platform::HeadlessOptions options;
   options.keys = platform::ParseKeyScript(script);
   return options;
+}
+
+KeysWithValuelessEntries WithValuelessEntries(const std::vector<std::string>& pieces) {
+  const char* const no_value[] = {"3/0\n", "/\n", "0/0\n", "7/\n", "-2/-0\n"};
+  KeysWithValuelessEntries keys;
+  size_t entries = 0;
+  for (const std::string& piece : pieces) {
+    if (piece.ends_with("\n")) keys.refused += no_value[entries++ % std::size(no_value)];
+    keys.plain += piece;
+    keys.refused += piece;
+  }
+  return keys;
 }
 
 namespace {

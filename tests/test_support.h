@@ -25,6 +25,15 @@ bool HasEvent(const platform::Trace& trace, const Fields& event);
 
 platform::HeadlessOptions WithKeys(std::string_view script);
 
+// The keys of a run, joined as they are and with an entry that has no value (a zero or empty
+// denominator: "3/0", "/", "0/0", "7/", "-2/-0" in turn) typed before each number, that is
+// before each piece that ends in Enter. Every number field refuses such an entry, so both
+// runs should show the same.
+struct KeysWithValuelessEntries {
+  std::string plain, refused;
+};
+KeysWithValuelessEntries WithValuelessEntries(const std::vector<std::string>& pieces);
+
 // A program whose main menu reads a number and ends on 8; anything else shows it again.
 extern const lesson::ProgramDefinition kTestProgram;
 

@@ -108,16 +108,9 @@ TEST(OstrelNumberPrompts, ZeroDenominatorsRefusedAtEveryPromptOfChaptersTwoToSix
       "5\n", "2\n", "8\n",
       "6\n", "8\n", "9\n",
       "8\n"};
-  const char* no_value[] = {"3/0\n", "/\n", "0/0\n", "7/\n", "-2/-0\n"};
-  std::string plain, refused;
-  size_t entries = 0;
-  for (const std::string& keys : script) {
-    if (keys.ends_with("\n")) refused += no_value[entries++ % std::size(no_value)];
-    plain += keys;
-    refused += keys;
-  }
-  HeadlessSession expected(ostrel::kOstrel, WithKeys(plain));
-  HeadlessSession run(ostrel::kOstrel, WithKeys(refused));
+  const KeysWithValuelessEntries keys = WithValuelessEntries(script);
+  HeadlessSession expected(ostrel::kOstrel, WithKeys(keys.plain));
+  HeadlessSession run(ostrel::kOstrel, WithKeys(keys.refused));
   EXPECT_EQ(expected.Start(), platform::ExitReason::kProgramEnded);
   EXPECT_EQ(run.Start(), platform::ExitReason::kProgramEnded);
   EXPECT_EQ(ScriptOf(run.trace(), kWithBoxes), ScriptOf(expected.trace(), kWithBoxes));

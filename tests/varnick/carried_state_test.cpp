@@ -69,16 +69,9 @@ TEST(NumberPrompts, ZeroDenominatorsRefusedAtEveryPromptOfChaptersTwoToSeven) {
       "6\n", "2\n", "k", "2\n", "k", "1\n", "k", "-1\n", "k", "1\n", "k", "1\n", "3\n", Keys(3),
       "2\n", Keys(3), "1\n", Keys(3), "1\n", "7\n",
       "7\n", "2\n", "k", "3\n", "8\n"};
-  const char* no_value[] = {"3/0\n", "/\n", "0/0\n", "7/\n", "-2/-0\n"};
-  std::string plain, refused;
-  size_t entries = 0;
-  for (const std::string& keys : script) {
-    if (keys.ends_with("\n")) refused += no_value[entries++ % std::size(no_value)];
-    plain += keys;
-    refused += keys;
-  }
-  const VarnickRun expected(plain);
-  const VarnickRun run(refused);
+  const KeysWithValuelessEntries keys = WithValuelessEntries(script);
+  const VarnickRun expected(keys.plain);
+  const VarnickRun run(keys.refused);
   EXPECT_EQ(Events(expected.session.trace()).back(), (Fields{"end", "program-ended"}));
   EXPECT_EQ(Events(run.session.trace()).back(), (Fields{"end", "program-ended"}));
   EXPECT_EQ(run.steps, expected.steps);
