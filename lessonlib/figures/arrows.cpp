@@ -4,9 +4,10 @@
 #include <string>
 #include <utility>
 
+#include "lessonlib/chapter_frame.h"
+#include "lessonlib/figures/figure_calls.h"
 #include "lessonlib/figures/figures.h"
 #include "lessonlib/formula.h"
-#include "lessonlib/screen.h"
 #include "platform/text_ops.h"
 
 namespace lesson {
@@ -49,17 +50,7 @@ void DrawShaftAndHead(Program& p) {
 
 // A number of grid cells as text.
 std::string CellsText(Program& p, float length) {
-  p.text.WorkText = platform::PfSTR244(length / p.figure.GridCell);
-  RemoveSpaces(p);
-  return p.text.WorkText;
-}
-
-void DrawSlopeLabel(Program& p, const std::string& text, float colour, float x, float y) {
-  p.text.TextColour = colour;
-  p.text.TextX = x;
-  p.text.TextY = y;
-  p.text.TextToDraw = text;
-  DrawText(p);
+  return TextWithoutBlanks(p, platform::PfSTR244(length / p.figure.GridCell));
 }
 
 }  // namespace
@@ -115,12 +106,12 @@ void LabelSlopeRun(Program& p) {
   const GeometryState& g = p.geometry;
   // On the triangle's side of the run: above it when the right point lies higher.
   const float y = g.GY3 > g.GY4 ? g.GY3 - 44 : g.GY3;
-  DrawSlopeLabel(p, g.SlopeRunText, 7, (g.GX3 + g.GX4) / 2 - 14, y);
+  DrawCaptionText(p, g.SlopeRunText, 7, (g.GX3 + g.GX4) / 2 - 14, y);
 }
 
 void LabelSlopeRise(Program& p) {
   const GeometryState& g = p.geometry;
-  DrawSlopeLabel(p, g.SlopeRiseText, 3, g.GX4, (g.GY3 + g.GY4) / 2 - 16);
+  DrawCaptionText(p, g.SlopeRiseText, 3, g.GX4, (g.GY3 + g.GY4) / 2 - 16);
 }
 
 }  // namespace lesson

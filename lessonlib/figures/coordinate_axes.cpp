@@ -7,7 +7,7 @@
 #include <cmath>
 #include <string>
 
-#include "lessonlib/figures/counted_loop.h"
+#include "lessonlib/figures/figure_calls.h"
 #include "lessonlib/figures/figures.h"
 #include "lessonlib/formula.h"
 #include "lessonlib/screen.h"
@@ -30,9 +30,7 @@ bool IsFifthLine(float index) {
 }
 
 std::string NumberText(Program& p, float value) {
-  p.text.WorkText = platform::PfSTR244(value);
-  RemoveSpaces(p);
-  return p.text.WorkText;
+  return TextWithoutBlanks(p, platform::PfSTR244(value));
 }
 
 float CharCount(const std::string& text) { return static_cast<float>(platform::PfKLEN(text)); }

@@ -1,5 +1,6 @@
 // Plotted points and function graphs on the plane that DrawCoordinateAxes lays out. A point
 // (u, v) in graph units lies at (AxisX + GridCell u / BAIX, AxisY - GridCell v / BAIY).
+#include "lessonlib/chapter_frame.h"
 #include "lessonlib/figures/figures.h"
 #include "lessonlib/formula.h"
 
@@ -34,13 +35,11 @@ void Dot(Program& p, float x, float y, float radius) {
   p.rt.PsCIRCLE(x, y, radius, colour, 1, 0, 0, true, colour);
 }
 
+// The label at (x, y) moved by the one-call offsets, in the graph's colour.
 void DrawLabel(Program& p, float x, float y) {
-  GeometryState& g = p.geometry;
-  p.text.TextColour = p.figure.FillColour;
-  p.text.TextX = x + g.KASANARIX;
-  p.text.TextY = y + g.KASANARIY;
-  p.text.TextToDraw = p.figure.MarkLabel;
-  DrawText(p);
+  const GeometryState& g = p.geometry;
+  DrawCaptionText(p, p.figure.MarkLabel, p.figure.FillColour, x + g.KASANARIX,
+                  y + g.KASANARIY);
 }
 
 // The dots of a graph across the window's x range: x adds up step by step in single

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "lessonlib/figures/counted_loop.h"
+#include "lessonlib/figures/figure_calls.h"
 #include "lessonlib/figures/figures.h"
 #include "lessonlib/screen.h"
 #include "platform/text_ops.h"
@@ -18,12 +18,6 @@ int Remainder(float n, float m) { return platform::RoundToInt(n) % platform::Rou
 // Whether m divides n. A number that rounds to 0 is taken to have no factor: every trial
 // would divide it and the taking out would never end.
 bool Divides(float m, float n) { return platform::RoundToInt(n) != 0 && Remainder(n, m) == 0; }
-
-std::string WithoutBlanks(Program& p, const std::string& text) {
-  p.text.WorkText = text;
-  RemoveSpaces(p);
-  return p.text.WorkText;
-}
 
 constexpr std::array<float, 10> kPrimes{2, 3, 5, 7, 11, 13, 17, 19, 23, 29};
 
@@ -55,10 +49,10 @@ void SimplifySquareRoot(Program& p) {
   g.RAB = g.CoefficientText + g.R1A1 + "ﾝ";
   g.RABM = g.R1B == g.R1B1 ? "" : "!" + platform::PfSTR244(g.R1B1) + "ﾝ=";
   g.RemainingRootText = g.R1A1 + "ﾝ";
-  g.CoefficientText = WithoutBlanks(p, g.CoefficientText);
-  g.RAB = WithoutBlanks(p, g.RAB);
-  g.RABM = WithoutBlanks(p, g.RABM);
-  g.RemainingRootText = WithoutBlanks(p, g.RemainingRootText);
+  g.CoefficientText = TextWithoutBlanks(p, g.CoefficientText);
+  g.RAB = TextWithoutBlanks(p, g.RAB);
+  g.RABM = TextWithoutBlanks(p, g.RABM);
+  g.RemainingRootText = TextWithoutBlanks(p, g.RemainingRootText);
 }
 
 void FactorIntoPrimes(Program& p) {

@@ -1,7 +1,7 @@
 // A closed polygon through the vertex table, with a label beside every vertex.
 #include <string>
 
-#include "lessonlib/figures/counted_loop.h"
+#include "lessonlib/figures/figure_calls.h"
 #include "lessonlib/figures/figures.h"
 #include "lessonlib/formula.h"
 #include "platform/text_ops.h"

@@ -1,7 +1,12 @@
-// The counted loop of the figure routines. Internal to the lesson library.
+// What the figure routines share: their counted loop, and number texts without blanks.
+// Internal to the lesson library.
 #pragma once
 
 #include <climits>
+#include <string>
+
+#include "lessonlib/program.h"
+#include "lessonlib/screen.h"
 
 namespace lesson {
 
@@ -21,6 +26,14 @@ void RunCountedLoop(float& counter, float first, float last, Body&& body,
     counter = next;
     if (!(counter <= last) || passes >= max_passes) return;
   }
+}
+
+// `text` with its half-width blanks taken out (RemoveSpaces through WorkText), as the routines
+// clean the runtime's number texts.
+inline std::string TextWithoutBlanks(Program& p, const std::string& text) {
+  p.text.WorkText = text;
+  RemoveSpaces(p);
+  return p.text.WorkText;
 }
 
 }  // namespace lesson
