@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <numbers>
 #include <span>
 
 #include "platform/palette.h"
+#include "platform/text_ops.h"
 
 namespace platform {
 
@@ -112,7 +115,51 @@ Placement PlaceSign(cairo_t* cr, const std::string& sign, double size, double ma
           digits_middle - size * (ink.y_bearing + ink.height / 2) * scale, scale, scale};
 }
 
+// How far an outline reaches beyond the ink of the glyph or line it surrounds, in page units.
+constexpr double kOutlineReach = 1.0;
+
+// The width of a text's cells: a full-width character's cell is `size` units per unit of
+// horizontal magnification, a half-width one's half of that.
+double CellsWidth(std::string_view text, double size, double mag_x) {
+  double width = 0;
+  for (std::string_view ch : SplitChars(text)) width += Cp932Length(ch) == 1 ? 0.5 : 1.0;
+  return width * size * mag_x;
+}
+
 }  // namespace
+
+bool Canvas::FilledArea::Contains(double x, double y) const {
+  if (!disc) return x >= x1 && x <= x2 && y >= y1 && y <= y2;
+  const double radius = (x2 - x1) / 2;
+  return std::hypot(x - (x1 + radius), y - (y1 + radius)) <= radius;
+}
+
+bool Canvas::FilledArea::Covers(const FilledArea& other) const {
+  if (disc) {
+    // A disc covers a disc of the same centre no larger than itself (the number field's
+    // cursor is drawn and erased so at every poll).
+    return other.disc && other.x1 + other.x2 == x1 + x2 && other.y1 + other.y2 == y1 + y2 &&
+           other.x2 - other.x1 <= x2 - x1;
+  }
+  return other.x1 >= x1 && other.y1 >= y1 && other.x2 <= x2 && other.y2 <= y2;
+}
+
+void Canvas::AddFill(const FilledArea& area) {
+  std::erase_if(fills_, [&](const FilledArea& earlier) { return area.Covers(earlier); });
+  fills_.push_back(area);
+}
+
+const Canvas::FilledArea* Canvas::AreaUnder(double x, double y) const {
+  for (auto area = fills_.rbegin(); area != fills_.rend(); ++area) {
+    if (area->Contains(x, y)) return &*area;
+  }
+  return nullptr;
+}
+
+int Canvas::FillUnder(double x, double y) const {
+  const FilledArea* area = AreaUnder(x, y);
+  return area != nullptr ? area->fill : kBackgroundColour;
+}
 
 std::pair<std::string, std::string> ResolveFont(std::string_view face, std::string_view text) {
   if (IsGothic(face)) return {"IPAGothic", std::string(text)};
@@ -177,6 +224,67 @@ void Canvas::PaintPath(int colour, bool fill_path, double width, bool grown) {
   }
 }
 
+// The outline is drawn into a mask first and then painted only on the pixels that still show
+// the fill: where it would reach over ink drawn before it (a neighbouring glyph, the other
+// stroke of a plus, a box's border) that ink stays as it is.
+void Canvas::PaintOutline(double ink_width, Rgb outline, int ground) {
+  ++outlines_drawn_;
+  // The path and its stroke's extent in device pixels, the same whatever the magnifications.
+  const double width = (ink_width + 2 * kOutlineReach) * scale_;
+  cairo_save(cr_);
+  cairo_identity_matrix(cr_);
+  cairo_set_line_width(cr_, width);
+  double x1, y1, x2, y2;
+  cairo_stroke_extents(cr_, &x1, &y1, &x2, &y2);
+  cairo_path_t* path = cairo_copy_path(cr_);
+  cairo_restore(cr_);
+  const auto pixel = [](double v, int limit) {
+    return static_cast<int>(std::clamp(v, 0.0, static_cast<double>(limit)));
+  };
+  const int left = pixel(std::floor(x1), width_), top = pixel(std::floor(y1), height_);
+  const int right = pixel(std::ceil(x2), width_), bottom = pixel(std::ceil(y2), height_);
+  if (right <= left || bottom <= top) {
+    cairo_path_destroy(path);
+    return;
+  }
+  cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, right - left, bottom - top);
+  cairo_t* m = cairo_create(mask);
+  cairo_translate(m, -left, -top);
+  cairo_append_path(m, path);
+  cairo_set_line_width(m, width);
+  cairo_set_line_cap(m, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(m, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke(m);
+  cairo_destroy(m);
+  cairo_path_destroy(path);
+  cairo_surface_flush(mask);
+  cairo_surface_flush(surface_);
+
+  const unsigned char* coverage = cairo_image_surface_get_data(mask);
+  const int mask_stride = cairo_image_surface_get_stride(mask);
+  auto* page = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_));
+  const int page_stride = cairo_image_surface_get_stride(surface_) / 4;
+  const Rgb fill = kPalette[static_cast<size_t>(ground)];
+  const auto channel = [](uint32_t px, int shift) { return static_cast<int>((px >> shift) & 0xFF); };
+  const auto blend = [](int from, int to, int alpha) { return (from * (255 - alpha) + to * alpha + 127) / 255; };
+  constexpr int kSameColour = 8;  // the largest channel difference still taken for the fill
+  for (int row = top; row < bottom; ++row) {
+    for (int col = left; col < right; ++col) {
+      const int alpha = coverage[(row - top) * mask_stride + (col - left)];
+      uint32_t& px = page[row * page_stride + col];
+      const int r = channel(px, 16), g = channel(px, 8), b = channel(px, 0);
+      if (alpha == 0 || std::abs(r - fill.r) > kSameColour || std::abs(g - fill.g) > kSameColour ||
+          std::abs(b - fill.b) > kSameColour) {
+        continue;
+      }
+      px = static_cast<uint32_t>(blend(r, outline.r, alpha) << 16 | blend(g, outline.g, alpha) << 8 |
+                                 blend(b, outline.b, alpha));
+    }
+  }
+  cairo_surface_mark_dirty_rectangle(surface_, left, top, right - left, bottom - top);
+  cairo_surface_destroy(mask);
+}
+
 double Canvas::EraserMargin(int colour) const {
   return colour == kBackgroundColour ? 1.0 / scale_ : 0.0;
 }
@@ -193,9 +301,18 @@ void Canvas::Line(double x1, double y1, double x2, double y2, double width, int 
   cairo_new_path(cr_);
   cairo_move_to(cr_, x1, y1);
   cairo_line_to(cr_, x2, y2);
+  // A sign drawn as lines inside a filled box (a plus, a minus, a fraction's bar) stands out
+  // from the box as its text does. Lines in the background colour are erasers.
+  const FilledArea* box = AreaUnder(x1, y1);
+  std::optional<Rgb> outline;
+  if (box != nullptr && box == AreaUnder(x2, y2) && box->fill != kBackgroundColour &&
+      colour != kBackgroundColour) {
+    outline = OutlineFor(colour, box->fill, kMagnifiedTextContrast);
+  }
+  if (outline) PaintOutline(std::max(width, 1.0 / scale_), *outline, box->fill);
   PaintPath(colour, false, width);
   cairo_new_path(cr_);
-  const double pad = width / 2 + 2 / scale_;
+  const double pad = width / 2 + kOutlineReach + 2 / scale_;
   MarkDirty(std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::max(x1, x2) + pad,
             std::max(y1, y2) + pad);
 }
@@ -210,12 +327,14 @@ void Canvas::Box(double x1, double y1, double x2, double y2, double width, int c
     const double grow = width / 2 + EraserMargin(colour);
     cairo_rectangle(cr_, left - grow, top - grow, right - left + 2 * grow, bottom - top + 2 * grow);
     PaintPath(colour, true, 0, true);
+    AddFill({left - grow, top - grow, right + grow, bottom + grow, false, fill});
   } else {
     cairo_rectangle(cr_, left, top, right - left, bottom - top);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
     if (filled) PaintPath(fill, true, width);
     PaintPath(colour, false, width);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+    if (filled) AddFill({left, top, right, bottom, false, fill});
   }
   cairo_new_path(cr_);
   const double pad = width / 2 + 2 / scale_;
@@ -229,9 +348,11 @@ void Canvas::Circle(double cx, double cy, double radius, double start, double en
   cairo_new_path(cr_);
   if (whole && filled && fill == colour) {
     // A disc with its rim in the same colour: one fill of the disc grown by half the rim.
-    cairo_arc(cr_, cx, cy, radius + width / 2 + EraserMargin(colour), 0, kTurn);
+    const double outer = radius + width / 2 + EraserMargin(colour);
+    cairo_arc(cr_, cx, cy, outer, 0, kTurn);
     cairo_close_path(cr_);
     PaintPath(colour, true, 0, true);
+    AddFill({cx - outer, cy - outer, cx + outer, cy + outer, true, fill});
     cairo_new_path(cr_);
     const double pad = radius + width / 2 + 2 / scale_;
     MarkDirty(cx - pad, cy - pad, cx + pad, cy + pad);
@@ -250,6 +371,7 @@ void Canvas::Circle(double cx, double cy, double radius, double start, double en
   if (filled) PaintPath(fill, true, width);
   PaintPath(colour, false, width);
   cairo_new_path(cr_);
+  if (whole && filled) AddFill({cx - radius, cy - radius, cx + radius, cy + radius, true, fill});
   const double pad = radius + width / 2 + 2 / scale_;
   MarkDirty(cx - pad, cy - pad, cx + pad, cy + pad);
 }
@@ -305,6 +427,15 @@ void Canvas::Text(std::string_view text, double x, double y, double mag_x, doubl
                                : PlaceGlyph(font.face, size, mag_x, mag_y, ascent_share);
   cairo_translate(cr_, x + place.x, y + place.baseline);
   cairo_scale(cr_, place.scale_x, place.scale_y);
+  const double needed =
+      mag_x <= 1 && mag_y <= 1 ? kPlainTextContrast : kMagnifiedTextContrast;
+  const int ground = FillUnder(x + CellsWidth(text, size, mag_x) / 2, y + size * mag_y / 2);
+  if (const std::optional<Rgb> outline = OutlineFor(colour, ground, needed)) {
+    cairo_move_to(cr_, 0, 0);
+    cairo_text_path(cr_, shown.c_str());
+    PaintOutline(0, *outline, ground);
+    cairo_new_path(cr_);
+  }
   cairo_move_to(cr_, 0, 0);
   SetColour(colour);
   cairo_text_extents_t ink;
@@ -316,6 +447,7 @@ void Canvas::Text(std::string_view text, double x, double y, double mag_x, doubl
 }
 
 void Canvas::Clear() {
+  fills_.clear();
   cairo_save(cr_);
   SetColour(kBackgroundColour);
   cairo_paint(cr_);

@@ -6,11 +6,14 @@
 #include <cairo.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <utility>
 #include <vector>
+
+#include "platform/palette.h"
 
 namespace platform {
 
@@ -55,9 +58,21 @@ class Canvas {
               int colour, bool filled, int fill);
   void Polyline(const std::vector<Point>& points, double width, int colour);
   // Text with its top-left corner at (x, y), each glyph scaled by the magnifications.
+  //
+  // Text and signs stand out from the fill under them: a text whose colour does not stand
+  // out enough from the fill under the middle of its cells, and a line drawn wholly inside a
+  // filled box whose colour does not stand out from the box's fill, are drawn with a thin
+  // outline in white or black (see OutlineFor). A full-width character's cell is `size`
+  // units per unit of magnification, a half-width one's half as wide.
   void Text(std::string_view text, double x, double y, double mag_x, double mag_y, int colour,
             const FontState& font);
   void Clear();
+
+  // The colour of the latest box or disc filled under a point since the page was cleared;
+  // the background colour where there is none.
+  int FillUnder(double x, double y) const;
+  // How many texts and lines have been drawn with an outline.
+  int outlines_drawn() const { return outlines_drawn_; }
 
   bool WritePng(const std::string& path) const;
 
@@ -73,14 +88,32 @@ class Canvas {
   // `grown`: a filled path that already reaches one pixel further when it is an eraser.
   void PaintPath(int colour, bool fill_path, double width, bool grown = false);
   double EraserMargin(int colour) const;
+  // Paints an outline round the current path, reaching a little beyond a stroke of
+  // `ink_width` units (0: the path is a shape to fill, such as a glyph), on the pixels that
+  // still show the fill `ground`. The path is kept.
+  void PaintOutline(double ink_width, Rgb outline, int ground);
   void MarkDirty(double x1, double y1, double x2, double y2);
   cairo_font_face_t* FaceFor(const FontState& font);
+
+  // A box or disc filled in one colour: what later text and signs are drawn on.
+  struct FilledArea {
+    double x1, y1, x2, y2;  // a disc's bounding square
+    bool disc;
+    int fill;
+    bool Contains(double x, double y) const;
+    bool Covers(const FilledArea& other) const;
+  };
+  void AddFill(const FilledArea& area);
+  const FilledArea* AreaUnder(double x, double y) const;
 
   double scale_;
   int width_, height_;
   cairo_surface_t* surface_;
   cairo_t* cr_;
   PixelRect dirty_;
+  // Since the last clear, the newest last; an area a later one covers is dropped.
+  std::vector<FilledArea> fills_;
+  int outlines_drawn_ = 0;
   std::map<std::tuple<std::string, bool, bool>, cairo_font_face_t*> faces_;
 };
 

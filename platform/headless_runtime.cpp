@@ -11,6 +11,7 @@ HeadlessRuntime::HeadlessRuntime(const HeadlessOptions& options)
     : Runtime(std::make_unique<Canvas>(options.scale), nullptr),
       trace_(options.trace_stream),
       keys_(options.keys.begin(), options.keys.end()),
+      more_keys_(options.more_keys),
       time_(options.time),
       random_(options.random.begin(), options.random.end()),
       png_dir_(options.png_dir) {
@@ -22,6 +23,7 @@ void HeadlessRuntime::AddKeys(const std::vector<std::string>& keys) {
 }
 
 std::optional<std::string> HeadlessRuntime::NextKey() {
+  if (keys_.empty() && more_keys_) AddKeys(more_keys_());
   if (keys_.empty()) throw ProgramExit{ExitReason::kKeysExhausted};
   std::string key = std::move(keys_.front());
   keys_.pop_front();

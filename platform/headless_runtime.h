@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -20,6 +21,9 @@ struct HeadlessOptions {
   double scale = 1.0;             // device pixels per logical unit
   bool trace = true;
   std::ostream* trace_stream = nullptr;  // when set, the trace is written there as it goes
+  // Asked for more keys whenever the script is used up at a poll, so that a test can answer
+  // what the program shows as a pupil would; when it gives none, the run ends as before.
+  std::function<std::vector<std::string>()> more_keys;
 };
 
 class HeadlessRuntime : public Runtime {
@@ -40,6 +44,7 @@ class HeadlessRuntime : public Runtime {
  private:
   Trace trace_;
   std::deque<std::string> keys_;
+  std::function<std::vector<std::string>()> more_keys_;
   std::string time_;
   std::deque<float> random_;
   std::string png_dir_;

@@ -19,4 +19,13 @@ double ContrastRatio(Rgb a, Rgb b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+std::optional<Rgb> OutlineFor(int ink, int ground, double needed) {
+  const Rgb ink_rgb = kPalette.at(static_cast<size_t>(ink));
+  if (ink == ground || ContrastRatio(ink_rgb, kPalette.at(static_cast<size_t>(ground))) >= needed) {
+    return std::nullopt;
+  }
+  constexpr Rgb kWhite{0xFF, 0xFF, 0xFF}, kBlack{0x00, 0x00, 0x00};
+  return ContrastRatio(ink_rgb, kWhite) >= ContrastRatio(ink_rgb, kBlack) ? kWhite : kBlack;
+}
+
 }  // namespace platform

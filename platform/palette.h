@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace platform {
 
@@ -35,5 +36,17 @@ inline constexpr std::array<Rgb, 16> kPalette = {{
 // WCAG relative luminance and contrast ratio, used to check the palette's text pairs.
 double RelativeLuminance(Rgb colour);
 double ContrastRatio(Rgb a, Rgb b);
+
+// How far a text must stand out from what it is drawn on, as a contrast ratio. Lesson text
+// is large (a 16-unit face magnified twice or more): 3:1. Text at magnification 1 (the
+// bottom band, the prompt boxes, the error message): 4.5:1.
+inline constexpr double kMagnifiedTextContrast = 3.0;
+inline constexpr double kPlainTextContrast = 4.5;
+
+// The thin outline a glyph (or a sign drawn as lines) in colour `ink` gets on `ground` when
+// the two do not stand apart by `needed`: white or black, whichever stands out more from the
+// ink. None when they do, and none when the ink is the ground's own colour: a text drawn in
+// the colour under it is hidden or erased, and stays so.
+std::optional<Rgb> OutlineFor(int ink, int ground, double needed);
 
 }  // namespace platform

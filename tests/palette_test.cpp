@@ -27,3 +27,43 @@ TEST(Palette, EveryColourStandsOutFromTheBackground) {
         << "colour " << colour;
   }
 }
+
+// Text on the lessons' filled boxes and panels. Where the two colours stand apart by the 3:1
+// that magnified text needs, the text is drawn as it is; where they do not, the page draws it
+// with an outline in white or black, whichever stands out more from the text's colour.
+TEST(Palette, TextOnLessonBoxesStandsOutByItselfOrByItsOutline) {
+  enum Outline { kNone, kWhite, kBlack };
+  const struct {
+    int text, fill;
+    Outline outline;
+    const char* where;
+  } pairs[] = {
+      {15, 10, kNone, "main-menu items"},
+      {13, 10, kNone, "main-menu items"},
+      {0, 13, kNone, "fill-in boxes, calendar, title boxes"},
+      {0, 9, kNone, "chapter 3's picture boxes"},
+      {0, 11, kNone, "the globe"},
+      {3, 11, kNone, "the globe"},
+      {5, 11, kNone, "the globe's labels"},
+      {5, 13, kWhite, "answers in fill-in boxes and the partial drills"},
+      {3, 13, kWhite, "the fill-in boxes' numbers"},
+      {13, 3, kBlack, "exercise-number badges"},
+      {5, 7, kWhite, "the flower bed's 1 m column"},
+      {5, 9, kWhite, "the flower bed's a columns"},
+      {13, 13, kNone, "text hidden in its box's colour"},
+      {15, 15, kNone, "text hidden in the background colour"},
+  };
+  for (const auto& pair : pairs) {
+    const auto outline = OutlineFor(pair.text, pair.fill, kMagnifiedTextContrast);
+    const Outline expected = !outline ? kNone : outline->r == 0xFF ? kWhite : kBlack;
+    EXPECT_EQ(expected, pair.outline) << pair.text << " on " << pair.fill << ": " << pair.where;
+    if (pair.text == pair.fill) continue;
+    const Rgb ground = outline ? *outline : kPalette[static_cast<size_t>(pair.fill)];
+    EXPECT_GE(ContrastRatio(kPalette[static_cast<size_t>(pair.text)], ground), 3.0)
+        << pair.text << " on " << pair.fill << ": " << pair.where;
+  }
+  // The runtime-error message: rose text at magnification 1 on the background, 3.4:1.
+  const auto message = OutlineFor(13, 15, kPlainTextContrast);
+  ASSERT_TRUE(message.has_value());
+  EXPECT_EQ(message->r, 0x00);
+}
