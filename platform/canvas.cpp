@@ -233,11 +233,12 @@ void Canvas::PaintOutline(double ink_width, Rgb outline, int ground) {
   const double width = (ink_width + 2 * kOutlineReach) * scale_;
   cairo_save(cr_);
   cairo_identity_matrix(cr_);
-  cairo_set_line_width(cr_, width);
   double x1, y1, x2, y2;
-  cairo_stroke_extents(cr_, &x1, &y1, &x2, &y2);
+  cairo_path_extents(cr_, &x1, &y1, &x2, &y2);
   cairo_path_t* path = cairo_copy_path(cr_);
   cairo_restore(cr_);
+  const double half = width / 2 + 1;
+  x1 -= half, y1 -= half, x2 += half, y2 += half;
   const auto pixel = [](double v, int limit) {
     return static_cast<int>(std::clamp(v, 0.0, static_cast<double>(limit)));
   };
@@ -254,6 +255,7 @@ void Canvas::PaintOutline(double ink_width, Rgb outline, int ground) {
   cairo_set_line_width(m, width);
   cairo_set_line_cap(m, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(m, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_tolerance(m, 0.5);  // a quarter of a pixel either way is lost in a two-unit band
   cairo_stroke(m);
   cairo_destroy(m);
   cairo_path_destroy(path);
