@@ -229,8 +229,9 @@ void Canvas::PaintPath(int colour, bool fill_path, double width, bool grown) {
 // stroke of a plus, a box's border) that ink stays as it is.
 void Canvas::PaintOutline(double ink_width, Rgb outline, int ground) {
   ++outlines_drawn_;
-  // The path and its stroke's extent in device pixels, the same whatever the magnifications.
-  const double width = (ink_width + 2 * kOutlineReach) * scale_;
+  // The path and its stroke's extent in device pixels, the same whatever the magnifications;
+  // on a page shown smaller than its logical size the outline still reaches a whole pixel.
+  const double width = ink_width * scale_ + 2 * std::max(kOutlineReach * scale_, 1.0);
   cairo_save(cr_);
   cairo_identity_matrix(cr_);
   double x1, y1, x2, y2;
