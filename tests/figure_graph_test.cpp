@@ -276,6 +276,17 @@ TEST_F(FigureGraphTest, ArrowHeadsAtEitherEndOrBoth) {
   lesson::DrawArrow(p);
   EXPECT_EQ(Lines(session.trace()).size(), 15u);
   EXPECT_EQ(g.D, 0);
+  // Such an arrow still uses up a request for two heads: the next arrow, drawn without one,
+  // has its shaft and one head.
+  f.MarkX0 = 300, f.MarkY0 = 300, g.ZX = 300, g.ZY = 300;
+  g.YA = 2;
+  lesson::DrawArrow(p);
+  EXPECT_EQ(g.YA, 0);
+  f.MarkX0 = 400, f.MarkY0 = 400, g.ZX = 500, g.ZY = 400;
+  lesson::DrawArrow(p);
+  lines = Lines(session.trace());
+  ASSERT_EQ(lines.size(), 18u);
+  EXPECT_EQ((std::array{lines[16].x2, lines[17].x2}), (std::array{500.f, 500.f}));
 }
 
 TEST_F(FigureGraphTest, SlopeTriangles) {

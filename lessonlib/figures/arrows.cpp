@@ -60,10 +60,14 @@ void DrawArrow(Program& p) {
   // From here on (MarkX0, MarkY0) is the tip and (ZX, ZY) the tail.
   if (g.MUKI != -1) SwapEnds(p);
   DrawShaftAndHead(p);
-  if (g.YA == 2 && g.D != 0) {
+  // Two heads are asked for one arrow at a time: the request is used up by this arrow even
+  // when it has no length and so draws nothing.
+  if (g.YA == 2) {
     g.YA = 0;
-    SwapEnds(p);
-    DrawShaftAndHead(p);
+    if (g.D != 0) {
+      SwapEnds(p);
+      DrawShaftAndHead(p);
+    }
   }
   g.MUKI = 0;
 }

@@ -76,7 +76,8 @@ void PlotFunctionGraph(Program& p);
 // ---- Arrows and the slope triangle ---------------------------------------------------------
 
 // An arrow from (MarkX0, MarkY0) to (ZX, ZY) in LineColour with a head MarkRadius long at
-// the end (MUKI -1: at the start; YA 2: at both ends). An arrow of no length draws nothing.
+// the end (MUKI -1: at the start; YA 2: at both ends, for this arrow only: YA goes back to 0,
+// and MUKI to 0). An arrow of no length draws nothing.
 void DrawArrow(Program& p);
 // The slope triangle of the line through (GX3, GY3) and (GX4, GY4): a run arrow and a rise
 // arrow, their lengths in grid cells in SlopeRunText and SlopeRiseText, labelled as HYOUJI
