@@ -34,7 +34,8 @@ void HeadlessRuntime::OnWait(std::string_view /*routine*/) {
   if (png_dir_.empty()) return;
   char name[32];
   std::snprintf(name, sizeof name, "/%04d.png", ++pngs_written_);
-  canvas().WritePng(png_dir_ + name);
+  const std::string path = png_dir_ + name;
+  if (!canvas().WritePng(path) && unwritten_png_.empty()) unwritten_png_ = path;
 }
 
 std::optional<float> HeadlessRuntime::ScriptedRandom() {

@@ -34,6 +34,8 @@ class HeadlessRuntime : public Runtime {
   size_t keys_left() const { return keys_.size(); }
   void AddKeys(const std::vector<std::string>& keys);
   int pngs_written() const { return pngs_written_; }
+  // The first of the PNGs at the waits that could not be written; empty when none failed.
+  const std::string& unwritten_png() const { return unwritten_png_; }
 
  protected:
   std::optional<std::string> NextKey() override;
@@ -49,6 +51,7 @@ class HeadlessRuntime : public Runtime {
   std::deque<float> random_;
   std::string png_dir_;
   int pngs_written_ = 0;
+  std::string unwritten_png_;
 };
 
 // Parses a key script: each character one key; "\n" Enter (13), "\b" Backspace (8),

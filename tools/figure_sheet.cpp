@@ -11,8 +11,8 @@
 // --png-dir writes <case>.png after each case, --png the page when the run ends.
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,11 +22,14 @@
 #include "lessonlib/formula.h"
 #include "lessonlib/headless_session.h"
 #include "lessonlib/screen.h"
+#include "tools/path_checks.h"
 #include "tools/run_outputs.h"
 
 namespace {
 
 using lesson::Program;
+
+constexpr const char* kTool = "figure_sheet";
 
 // ---- Values in the trace ----------------------------------------------------------------------
 
@@ -287,11 +290,13 @@ void Graphs(Program& p) {
   Graph(p, 4, 0, 0, 4, 8, "E");
 }
 
-void Arrow(Program& p, Segment ends, float muki, float ya) {
+// An arrow; without `ya` the arrow keeps the YA that the arrows before it left.
+void Arrow(Program& p, Segment ends, float muki, std::optional<float> ya) {
   lesson::GeometryState& g = p.geometry;
   lesson::FigureState& f = p.figure;
   f.MarkX0 = ends.x1, f.MarkY0 = ends.y1, g.ZX = ends.x2, g.ZY = ends.y2;
-  g.MUKI = muki, g.YA = ya;
+  g.MUKI = muki;
+  if (ya) g.YA = *ya;
   lesson::DrawArrow(p);
   Value(p, "MarkX0", f.MarkX0);
   Value(p, "MarkY0", f.MarkY0);
@@ -309,6 +314,9 @@ void Arrows(Program& p) {
   Arrow(p, {100, 100, 200, 100}, -1, 0);
   Arrow(p, {100, 200, 200, 200}, 0, 2);
   Arrow(p, {300, 300, 300, 300}, 0, 0);
+  // A request for two heads is used up by an arrow of no length: the next arrow has one head.
+  Arrow(p, {400, 300, 400, 300}, 0, 2);
+  Arrow(p, {400, 400, 500, 400}, 1, std::nullopt);
 }
 
 void Slope(Program& p, Segment points, const char* labels, float cell = 50) {
@@ -407,8 +415,9 @@ const Case kCases[] = {
 struct SheetRequest {
   std::string only_case;
   std::string png_dir;
+  std::string unwritten_png;  // the first case's PNG that could not be written
 };
-const SheetRequest* request = nullptr;
+SheetRequest* request = nullptr;
 
 lesson::Jump RunSheet(Program& p) {
   for (const Case& c : kCases) {
@@ -417,7 +426,10 @@ lesson::Jump RunSheet(Program& p) {
     if (platform::Trace* t = Line(p, "case", c.name)) t->End();
     c.run(p);
     if (!request->png_dir.empty()) {
-      p.rt.canvas().WritePng(request->png_dir + "/" + c.name + ".png");
+      const std::string path = request->png_dir + "/" + c.name + ".png";
+      if (!p.rt.canvas().WritePng(path) && request->unwritten_png.empty()) {
+        request->unwritten_png = path;
+      }
     }
   }
   p.rt.PsEND();
@@ -442,12 +454,15 @@ int main(int argc, char** argv) {
     const std::string value = argv[++k];
     if (flag == "--case") {
       sheet.only_case = value;
-    } else if (flag == "--trace") {
-      trace_path = value;
-    } else if (flag == "--png") {
-      png_path = value;
+    } else if (flag == "--trace" || flag == "--png") {
+      if (std::string why = tools::WhyNotWritable(value); !why.empty()) {
+        return tools::Refuse(kTool, "write", value, why);
+      }
+      (flag == "--trace" ? trace_path : png_path) = value;
     } else if (flag == "--png-dir") {
-      std::filesystem::create_directories(value);
+      if (std::string why = tools::WhyNotFolder(value); !why.empty()) {
+        return tools::Refuse(kTool, "write PNGs in", value, why);
+      }
       sheet.png_dir = value;
     } else {
       return Usage();
@@ -456,15 +471,20 @@ int main(int argc, char** argv) {
   bool known = sheet.only_case.empty();
   for (const Case& c : kCases) known = known || sheet.only_case == c.name;
   if (!known) {
-    std::fprintf(stderr, "figure_sheet: no case %s\n", sheet.only_case.c_str());
+    std::fprintf(stderr, "%s: no case %s\n", kTool, sheet.only_case.c_str());
     return 2;
   }
   request = &sheet;
 
   platform::HeadlessOptions options;
-  tools::RunOutputs outputs("figure_sheet");
+  tools::RunOutputs outputs(kTool);
   if (!outputs.OpenTrace(trace_path, options)) return 2;
   lesson::HeadlessSession session(kSheet, options);
   session.Start();
-  return outputs.Finish(session, png_path);
+  const int code = outputs.Finish(session, png_path);
+  if (code == 0 && !sheet.unwritten_png.empty()) {
+    std::fprintf(stderr, "%s: cannot write %s\n", kTool, sheet.unwritten_png.c_str());
+    return 2;
+  }
+  return code;
 }

@@ -13,6 +13,7 @@
 
 #include "lessonlib/formula.h"
 #include "lessonlib/headless_session.h"
+#include "tools/path_checks.h"
 
 namespace {
 
@@ -140,12 +141,17 @@ void Marks(lesson::Program& p) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  constexpr const char* kTool = "formula_sheet";
   std::string path = "formula_sheet.png";
   platform::HeadlessOptions options;
   options.trace = false;
   for (int k = 1; k < argc; ++k) {
     if (std::strcmp(argv[k], "--scale") == 0 && k + 1 < argc) {
       options.scale = std::atof(argv[++k]);
+      if (!(options.scale >= 0.25 && options.scale <= 4)) {
+        std::fprintf(stderr, "%s: --scale wants a number from 0.25 to 4\n", kTool);
+        return 2;
+      }
     } else if (argv[k][0] == '-') {
       std::fputs("usage: formula_sheet [FILE.png] [--scale S]\n", stderr);
       return 2;
@@ -153,7 +159,9 @@ int main(int argc, char** argv) {
       path = argv[k];
     }
   }
-  if (!(options.scale > 0)) options.scale = 1;
+  if (std::string why = tools::WhyNotWritable(path); !why.empty()) {
+    return tools::Refuse(kTool, "write", path, why);
+  }
   lesson::HeadlessSession session(kSheet, options);
   lesson::Program& p = session.program;
   p.rt.FE_SETDRAWWIDTH(3);
@@ -162,8 +170,8 @@ int main(int argc, char** argv) {
   Column(p);
   Marks(p);
   if (!session.runtime.canvas().WritePng(path)) {
-    std::fprintf(stderr, "formula_sheet: cannot write %s\n", path.c_str());
-    return 1;
+    std::fprintf(stderr, "%s: cannot write %s\n", kTool, path.c_str());
+    return 2;
   }
   std::printf("%s\n", path.c_str());
   return 0;

@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
@@ -16,10 +14,13 @@
 #include "corvane/corvane.h"
 #include "lessonlib/headless_session.h"
 #include "ostrel/ostrel.h"
+#include "tools/path_checks.h"
 #include "tools/run_outputs.h"
 #include "varnick/varnick.h"
 
 namespace {
+
+constexpr const char* kTool = "replay";
 
 int Usage() {
   std::fputs(
@@ -73,14 +74,11 @@ int main(int argc, char** argv) {
     if (flag == "--keys") {
       keys += value;
     } else if (flag == "--keys-file") {
-      std::ifstream file(value, std::ios::binary);
-      if (!file) {
-        std::fprintf(stderr, "replay: cannot read %s\n", value.c_str());
-        return 2;
+      std::string text;
+      if (std::string why = tools::ReadWhole(value, text); !why.empty()) {
+        return tools::Refuse(kTool, "read", value, why);
       }
-      std::stringstream buffer;
-      buffer << file.rdbuf();
-      keys += buffer.str();
+      keys += text;
     } else if (flag == "--time") {
       if (!ValidTime(value)) {
         std::fprintf(stderr, "replay: --time wants hh:mm:ss\n");
@@ -92,10 +90,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "replay: --rnd wants numbers from 0 up to but excluding 1\n");
         return 2;
       }
-    } else if (flag == "--trace") {
-      trace_path = value;
-    } else if (flag == "--png") {
-      png_path = value;
+    } else if (flag == "--trace" || flag == "--png") {
+      if (std::string why = tools::WhyNotWritable(value); !why.empty()) {
+        return tools::Refuse(kTool, "write", value, why);
+      }
+      (flag == "--trace" ? trace_path : png_path) = value;
     } else if (flag == "--scale") {
       options.scale = std::atof(value.c_str());
       if (!(options.scale >= 0.25 && options.scale <= 4)) {
@@ -103,14 +102,16 @@ int main(int argc, char** argv) {
         return 2;
       }
     } else if (flag == "--png-dir") {
-      std::filesystem::create_directories(value);
+      if (std::string why = tools::WhyNotFolder(value); !why.empty()) {
+        return tools::Refuse(kTool, "write PNGs in", value, why);
+      }
       options.png_dir = value;
     } else {
       return Usage();
     }
   }
   options.keys = platform::ParseKeyScript(keys);
-  tools::RunOutputs outputs("replay");
+  tools::RunOutputs outputs(kTool);
   if (!outputs.OpenTrace(trace_path, options)) return 2;
 
   lesson::HeadlessSession session(*programs.at(argv[1]), options);

@@ -1,6 +1,10 @@
 #include "tools/run_outputs.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include "tools/path_checks.h"
 
 namespace tools {
 
@@ -10,7 +14,7 @@ bool RunOutputs::OpenTrace(const std::string& path, platform::HeadlessOptions& o
   if (path.empty()) return true;
   trace_file_.open(path, std::ios::binary);
   if (!trace_file_) {
-    std::fprintf(stderr, "%s: cannot write %s\n", tool_, path.c_str());
+    Refuse(tool_, "write", path, std::strerror(errno));
     return false;
   }
   options.trace_stream = &trace_file_;
@@ -27,6 +31,10 @@ int RunOutputs::Finish(lesson::HeadlessSession& session, const std::string& png_
   }
   if (!png_path.empty() && !session.runtime.canvas().WritePng(png_path)) {
     std::fprintf(stderr, "%s: cannot write %s\n", tool_, png_path.c_str());
+    return 2;
+  }
+  if (const std::string& unwritten = session.runtime.unwritten_png(); !unwritten.empty()) {
+    std::fprintf(stderr, "%s: cannot write %s\n", tool_, unwritten.c_str());
     return 2;
   }
   std::fprintf(stderr, "%s\n", session.trace().last_line().c_str());

@@ -21,7 +21,8 @@ class RunOutputs {
   // False, with a message, when the file cannot be written.
   bool OpenTrace(const std::string& path, platform::HeadlessOptions& options);
   // Closes the trace, writes the page to `png_path` (none when empty) and reports the end
-  // line. Returns the tool's exit code: 0, or 2 when a file could not be written.
+  // line. Returns the tool's exit code: 0, or 2 when a file could not be written (the trace,
+  // the page, or one of the PNGs at the waits).
   int Finish(lesson::HeadlessSession& session, const std::string& png_path);
 
  private:
