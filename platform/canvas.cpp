@@ -115,6 +115,9 @@ Placement PlaceSign(cairo_t* cr, const std::string& sign, double size, double ma
           digits_middle - size * (ink.y_bearing + ink.height / 2) * scale, scale, scale};
 }
 
+// The largest cell a glyph is drawn in, in page units: a little under three pages high.
+constexpr double kLargestCell = 2048;
+
 // How far an outline reaches beyond the ink of the glyph or line it surrounds, in page units.
 constexpr double kOutlineReach = 1.0;
 
@@ -293,17 +296,32 @@ double Canvas::EraserMargin(int colour) const {
 }
 
 void Canvas::MarkDirty(double x1, double y1, double x2, double y2) {
-  const int px1 = std::clamp(static_cast<int>(std::floor(std::min(x1, x2) * scale_)) - 2, 0, width_);
-  const int py1 = std::clamp(static_cast<int>(std::floor(std::min(y1, y2) * scale_)) - 2, 0, height_);
-  const int px2 = std::clamp(static_cast<int>(std::ceil(std::max(x1, x2) * scale_)) + 2, 0, width_);
-  const int py2 = std::clamp(static_cast<int>(std::ceil(std::max(y1, y2) * scale_)) + 2, 0, height_);
+  if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) return;
+  // Brought onto the page while still in floating point: an edge far off the page (or at
+  // infinity) marks only up to the page's edge.
+  const auto to_pixel = [&](double units, int limit) {
+    return std::clamp(units * scale_, -4.0, limit + 4.0);
+  };
+  const int px1 = std::clamp(static_cast<int>(std::floor(to_pixel(std::min(x1, x2), width_))) - 2, 0, width_);
+  const int py1 = std::clamp(static_cast<int>(std::floor(to_pixel(std::min(y1, y2), height_))) - 2, 0, height_);
+  const int px2 = std::clamp(static_cast<int>(std::ceil(to_pixel(std::max(x1, x2), width_))) + 2, 0, width_);
+  const int py2 = std::clamp(static_cast<int>(std::ceil(to_pixel(std::max(y1, y2), height_))) + 2, 0, height_);
   dirty_.Add({px1, py1, px2 - px1, py2 - py1});
 }
 
+Rect Canvas::Reach(double width) const {
+  const double margin = std::max(width, 0.0) / 2 + kOutlineReach + 4 / scale_;
+  return {-margin, -margin, kPageWidth + margin, kPageHeight + margin};
+}
+
 void Canvas::Line(double x1, double y1, double x2, double y2, double width, int colour) {
+  if (!std::isfinite(width)) return;
+  width = std::min(width, kWidestLine);
+  Point a{x1, y1}, b{x2, y2};
+  if (!ClipSegment(a, b, Reach(width))) return;
   cairo_new_path(cr_);
-  cairo_move_to(cr_, x1, y1);
-  cairo_line_to(cr_, x2, y2);
+  cairo_move_to(cr_, a.x, a.y);
+  cairo_line_to(cr_, b.x, b.y);
   // A sign drawn as lines inside a filled box (a plus, a minus, a fraction's bar) stands out
   // from the box as its text does. Lines in the background colour are erasers.
   const FilledArea* box = AreaUnder(x1, y1);
@@ -316,14 +334,27 @@ void Canvas::Line(double x1, double y1, double x2, double y2, double width, int 
   PaintPath(colour, false, width);
   cairo_new_path(cr_);
   const double pad = width / 2 + kOutlineReach + 2 / scale_;
-  MarkDirty(std::min(x1, x2) - pad, std::min(y1, y2) - pad, std::max(x1, x2) + pad,
-            std::max(y1, y2) + pad);
+  MarkDirty(std::min(a.x, b.x) - pad, std::min(a.y, b.y) - pad, std::max(a.x, b.x) + pad,
+            std::max(a.y, b.y) + pad);
 }
 
 void Canvas::Box(double x1, double y1, double x2, double y2, double width, int colour,
                  bool filled, int fill) {
-  const double left = std::min(x1, x2), top = std::min(y1, y2);
-  const double right = std::max(x1, x2), bottom = std::max(y1, y2);
+  if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
+      !std::isfinite(width)) {
+    return;
+  }
+  width = std::min(width, kWidestLine);
+  // Sides beyond the reach of the page are drawn at its edge, where they do not show either.
+  const Rect reach = Reach(width);
+  if (std::max(x1, x2) < reach.left || std::min(x1, x2) > reach.right ||
+      std::max(y1, y2) < reach.top || std::min(y1, y2) > reach.bottom) {
+    return;
+  }
+  const double left = std::max(std::min(x1, x2), reach.left);
+  const double top = std::max(std::min(y1, y2), reach.top);
+  const double right = std::min(std::max(x1, x2), reach.right);
+  const double bottom = std::min(std::max(y1, y2), reach.bottom);
   cairo_new_path(cr_);
   if (filled && fill == colour) {
     // Border and inside in one colour: one fill of the box grown by half the border.
@@ -347,7 +378,23 @@ void Canvas::Box(double x1, double y1, double x2, double y2, double width, int c
 void Canvas::Circle(double cx, double cy, double radius, double start, double end, double width,
                     int colour, bool filled, int fill) {
   constexpr double kTurn = 2 * std::numbers::pi;
+  for (const double v : {cx, cy, radius, start, end, width}) {
+    if (!std::isfinite(v)) return;
+  }
+  width = std::min(width, kWidestLine);
   const bool whole = start == end;
+  // The arc runs clockwise from start to end; whole turns before the start change nothing,
+  // and an arc of more than a turn ends where its fraction of a turn beyond one turn ends.
+  double turns = end - start;
+  turns = turns < 0 ? turns - std::floor(turns) : turns > 1 ? 1 + std::fmod(turns - 1, 1.0) : turns;
+  const double a1 = std::fmod(start, 1.0) * kTurn, a2 = a1 + turns * kTurn;
+  // Cairo flattens an arc into more segments the larger it is, and keeps its coordinates in
+  // fixed point: a circle beyond these bounds is flattened here, only where it can be seen.
+  constexpr double kCairosCircles = 1e5;
+  if (std::fabs(cx) > kCairosCircles || std::fabs(cy) > kCairosCircles || radius > kCairosCircles) {
+    FarCircle({cx, cy}, radius, a1, whole ? a1 + kTurn : a2, whole, width, colour, filled, fill);
+    return;
+  }
   cairo_new_path(cr_);
   if (whole && filled && fill == colour) {
     // A disc with its rim in the same colour: one fill of the disc grown by half the rim.
@@ -365,8 +412,6 @@ void Canvas::Circle(double cx, double cy, double radius, double start, double en
     cairo_arc(cr_, cx, cy, radius, 0, kTurn);
     cairo_close_path(cr_);
   } else {
-    double a1 = start * kTurn, a2 = end * kTurn;
-    while (a2 < a1) a2 += kTurn;
     if (filled) cairo_move_to(cr_, cx, cy);
     cairo_arc(cr_, cx, cy, radius, a1, a2);
     if (filled) cairo_close_path(cr_);
@@ -379,22 +424,94 @@ void Canvas::Circle(double cx, double cy, double radius, double start, double en
   MarkDirty(cx - pad, cy - pad, cx + pad, cy + pad);
 }
 
-void Canvas::Polyline(const std::vector<Point>& points, double width, int colour) {
-  if (points.empty()) return;
-  cairo_new_path(cr_);
-  double x1 = points[0].x, y1 = points[0].y, x2 = x1, y2 = y1;
-  cairo_move_to(cr_, points[0].x, points[0].y);
+namespace {
+
+void AppendPolygon(cairo_t* cr, const std::vector<Point>& polygon) {
+  if (polygon.empty()) return;
+  cairo_move_to(cr, polygon[0].x, polygon[0].y);
+  for (size_t k = 1; k < polygon.size(); ++k) cairo_line_to(cr, polygon[k].x, polygon[k].y);
+  cairo_close_path(cr);
+}
+
+// The edges of a polyline, each cut to `reach`; an edge that starts where the last one ended
+// goes on from it, so that the joins stay joins. Returns the box of what was appended.
+std::optional<Rect> AppendPolyline(cairo_t* cr, const std::vector<Point>& points,
+                                   const Rect& reach) {
+  Point pen{0, 0};
+  bool drawing = false;  // the path stands at `pen`
+  std::optional<Rect> box;
   for (size_t k = 1; k < points.size(); ++k) {
-    cairo_line_to(cr_, points[k].x, points[k].y);
-    x1 = std::min(x1, points[k].x);
-    y1 = std::min(y1, points[k].y);
-    x2 = std::max(x2, points[k].x);
-    y2 = std::max(y2, points[k].y);
+    Point a = points[k - 1], b = points[k];
+    if (!ClipSegment(a, b, reach)) {
+      drawing = false;
+      continue;
+    }
+    if (!drawing || pen.x != a.x || pen.y != a.y) cairo_move_to(cr, a.x, a.y);
+    cairo_line_to(cr, b.x, b.y);
+    pen = b;
+    drawing = true;
+    if (!box) box = Rect{a.x, a.y, a.x, a.y};
+    for (const Point p : {a, b}) {
+      box->left = std::min(box->left, p.x), box->right = std::max(box->right, p.x);
+      box->top = std::min(box->top, p.y), box->bottom = std::max(box->bottom, p.y);
+    }
   }
+  return box;
+}
+
+}  // namespace
+
+void Canvas::FarCircle(Point centre, double radius, double a1, double a2, bool whole,
+                       double width, int colour, bool filled, int fill) {
+  const Rect reach = Reach(width);
+  const double ink = std::max(width, 0.0) / 2;
+  // Neither the disc nor its rim comes near the page.
+  if (reach.NearestDistance(centre) > radius + ink) return;
+  cairo_new_path(cr_);
+  if (whole && filled && fill == colour) {
+    const double outer = radius + ink + EraserMargin(colour);
+    AppendPolygon(cr_, ClipPolygon(FlattenArc(centre, outer, a1, a2, reach), reach));
+    PaintPath(colour, true, 0, true);
+    AddFill({centre.x - outer, centre.y - outer, centre.x + outer, centre.y + outer, true, fill});
+  } else {
+    std::vector<Point> shape = FlattenArc(centre, radius, a1, a2, reach);
+    const bool sector = filled && !whole;
+    if (sector) {
+      shape.insert(shape.begin(), centre);
+      shape.push_back(centre);
+    } else if (whole) {
+      shape.push_back(shape.front());
+    }
+    if (filled) {
+      AppendPolygon(cr_, ClipPolygon(shape, reach));
+      PaintPath(fill, true, width);
+      cairo_new_path(cr_);
+      if (whole) {
+        AddFill({centre.x - radius, centre.y - radius, centre.x + radius, centre.y + radius, true,
+                 fill});
+      }
+    }
+    // The page inside the ring shows none of it.
+    if (sector || radius - ink <= reach.FarthestDistance(centre)) {
+      AppendPolyline(cr_, shape, reach);
+      PaintPath(colour, false, width);
+    }
+  }
+  cairo_new_path(cr_);
+  const double pad = radius + ink + 2 / scale_;
+  MarkDirty(centre.x - pad, centre.y - pad, centre.x + pad, centre.y + pad);
+}
+
+void Canvas::Polyline(const std::vector<Point>& points, double width, int colour) {
+  if (!std::isfinite(width)) return;
+  width = std::min(width, kWidestLine);
+  cairo_new_path(cr_);
+  const std::optional<Rect> box = AppendPolyline(cr_, points, Reach(width));
+  if (!box) return;
   PaintPath(colour, false, width);
   cairo_new_path(cr_);
   const double pad = width / 2 + 2 / scale_;
-  MarkDirty(x1 - pad, y1 - pad, x2 + pad, y2 + pad);
+  MarkDirty(box->left - pad, box->top - pad, box->right + pad, box->bottom + pad);
 }
 
 cairo_font_face_t* Canvas::FaceFor(const FontState& font) {
@@ -411,8 +528,14 @@ cairo_font_face_t* Canvas::FaceFor(const FontState& font) {
 
 void Canvas::Text(std::string_view text, double x, double y, double mag_x, double mag_y,
                   int colour, const FontState& font) {
-  if (text.empty() || mag_x <= 0 || mag_y <= 0) return;
+  if (text.empty() || !(mag_x > 0) || !(mag_y > 0)) return;
   const double size = font.size > 0 ? font.size : 1;
+  for (const double v : {x, y, mag_x, mag_y, size}) {
+    if (!std::isfinite(v)) return;
+  }
+  // A cell several pages wide would show only a blown-up piece of one glyph, and the font
+  // engine refuses sizes far beyond it (and with it the page would draw nothing more).
+  if (size * std::max(mag_x, mag_y) > kLargestCell) return;
   // A glyph never reaches further up than its top-left corner, nor further than a few cells
   // to the right of it: text placed wholly off the page (measuring runs draw at y 1800) is
   // skipped without shaping it.

@@ -13,22 +13,21 @@
 #include <utility>
 #include <vector>
 
+#include "platform/page_geometry.h"
 #include "platform/palette.h"
 
 namespace platform {
 
 inline constexpr double kPageWidth = 1440;
 inline constexpr double kPageHeight = 900;
+// Wider than the page is long from corner to corner, both ways.
+inline constexpr double kWidestLine = 4096;
 
 struct FontState {
   std::string face = "ｺﾞｼｯｸ";
   double size = 16;
   bool bold = false;
   bool italic = false;
-};
-
-struct Point {
-  double x, y;
 };
 
 // A rectangle in device pixels; empty when w or h is 0.
@@ -49,6 +48,11 @@ class Canvas {
   // Line widths are logical units. Shapes painted in the background colour are erasers:
   // they are drawn without anti-aliasing and one pixel wider, so that they cover every pixel
   // an earlier anti-aliased shape touched and leave no halo behind.
+  //
+  // Any coordinates are taken: of a shape reaching far off the page only the part that can
+  // reach the page is drawn, and a shape with a coordinate, radius, angle or width that is
+  // not a number or infinite draws nothing (a polyline: none of the edges at such a point).
+  // A line wider than kWidestLine is drawn kWidestLine wide, which covers the page.
   void Line(double x1, double y1, double x2, double y2, double width, int colour);
   void Box(double x1, double y1, double x2, double y2, double width, int colour, bool filled,
            int fill);
@@ -57,7 +61,8 @@ class Canvas {
   void Circle(double cx, double cy, double radius, double start, double end, double width,
               int colour, bool filled, int fill);
   void Polyline(const std::vector<Point>& points, double width, int colour);
-  // Text with its top-left corner at (x, y), each glyph scaled by the magnifications.
+  // Text with its top-left corner at (x, y), each glyph scaled by the magnifications. Text
+  // whose cells would be more than a couple of pages high draws nothing.
   //
   // Text and signs stand out from the fill under them: a text whose colour does not stand
   // out enough from the fill under the middle of its cells, and a line drawn wholly inside a
@@ -84,6 +89,13 @@ class Canvas {
   PixelRect TakeDirty();
 
  private:
+  // The page grown by what a stroke of `width` and its outline reach beyond a line: a shape cut
+  // to it looks on the page as the whole shape would.
+  Rect Reach(double width) const;
+  // A circle too large or too far off the page for cairo's own arcs, flattened and cut to the
+  // page first.
+  void FarCircle(Point centre, double radius, double a1, double a2, bool whole, double width,
+                 int colour, bool filled, int fill);
   void SetColour(int colour);
   // `grown`: a filled path that already reaches one pixel further when it is an eraser.
   void PaintPath(int colour, bool fill_path, double width, bool grown = false);
