@@ -7,22 +7,13 @@
 #include <cstdint>
 
 #include "platform/palette.h"
+#include "tests/page_pixels.h"
 
 using platform::Canvas;
+using testing_support::PaletteColour;
+using testing_support::Pixel;
 
 namespace {
-
-uint32_t Pixel(const Canvas& canvas, int col, int row) {
-  cairo_surface_flush(canvas.surface());
-  const auto* data = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(canvas.surface()));
-  const int stride = cairo_image_surface_get_stride(canvas.surface()) / 4;
-  return data[row * stride + col] & 0xFFFFFF;
-}
-
-uint32_t PaletteColour(int colour) {
-  const platform::Rgb rgb = platform::kPalette[static_cast<size_t>(colour)];
-  return static_cast<uint32_t>(rgb.r << 16 | rgb.g << 8 | rgb.b);
-}
 
 // Pixels of the rectangle (in device pixels) that are not `colour` (the background).
 int Marked(const Canvas& canvas, int x, int y, int w, int h, int colour = 15) {

@@ -17,10 +17,12 @@
 #include "lessonlib/formula.h"
 #include "platform/canvas.h"
 #include "platform/errors.h"
-#include "platform/palette.h"
 #include "tests/formula_fixture.h"
+#include "tests/page_pixels.h"
 
 using platform::Canvas;
+using testing_support::PaletteColour;
+using testing_support::Pixel;
 
 namespace {
 
@@ -46,18 +48,6 @@ std::chrono::milliseconds Timed(const std::function<void()>& call) {
 }
 
 std::string Shown(float v) { return std::isnan(v) ? "NaN" : std::to_string(v); }
-
-uint32_t Pixel(const Canvas& canvas, int col, int row) {
-  cairo_surface_flush(canvas.surface());
-  const auto* data = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(canvas.surface()));
-  const int stride = cairo_image_surface_get_stride(canvas.surface()) / 4;
-  return data[row * stride + col] & 0xFFFFFF;
-}
-
-uint32_t PaletteColour(int colour) {
-  const platform::Rgb rgb = platform::kPalette[static_cast<size_t>(colour)];
-  return static_cast<uint32_t>(rgb.r << 16 | rgb.g << 8 | rgb.b);
-}
 
 // A page's drawing calls with one argument replaced by each extreme in turn; the other
 // arguments are those of a shape in the middle of the page.

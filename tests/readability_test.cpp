@@ -14,6 +14,7 @@
 #include "ostrel/ostrel.h"
 #include "platform/palette.h"
 #include "tests/ink_on_fills.h"
+#include "tests/page_pixels.h"
 #include "tests/pupil.h"
 #include "tests/test_support.h"
 #include "varnick/varnick.h"
@@ -103,9 +104,7 @@ namespace {
 
 // The page's pixel at (col, row) in device pixels.
 platform::Rgb PixelAt(const platform::Canvas& canvas, int col, int row) {
-  const auto* data = reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(canvas.surface()));
-  const int stride = cairo_image_surface_get_stride(canvas.surface()) / 4;
-  const uint32_t px = data[row * stride + col];
+  const uint32_t px = testing_support::Pixel(canvas, col, row);
   return {static_cast<uint8_t>(px >> 16), static_cast<uint8_t>(px >> 8), static_cast<uint8_t>(px)};
 }
 
