@@ -121,6 +121,12 @@ constexpr double kLargestCell = 2048;
 // How far an outline reaches beyond the ink of the glyph or line it surrounds, in page units.
 constexpr double kOutlineReach = 1.0;
 
+// A device-pixel coordinate brought onto the page, 0 to `limit`, while still in floating
+// point: a coordinate far off the page (or at infinity) would not fit an int.
+int OnPage(double pixels, int limit) {
+  return static_cast<int>(std::clamp(pixels, 0.0, static_cast<double>(limit)));
+}
+
 // The width of a text's cells: a full-width character's cell is `size` units per unit of
 // horizontal magnification, a half-width one's half of that.
 double CellsWidth(std::string_view text, double size, double mag_x) {
@@ -243,11 +249,8 @@ void Canvas::PaintOutline(double ink_width, Rgb outline, int ground) {
   cairo_restore(cr_);
   const double half = width / 2 + 1;
   x1 -= half, y1 -= half, x2 += half, y2 += half;
-  const auto pixel = [](double v, int limit) {
-    return static_cast<int>(std::clamp(v, 0.0, static_cast<double>(limit)));
-  };
-  const int left = pixel(std::floor(x1), width_), top = pixel(std::floor(y1), height_);
-  const int right = pixel(std::ceil(x2), width_), bottom = pixel(std::ceil(y2), height_);
+  const int left = OnPage(std::floor(x1), width_), top = OnPage(std::floor(y1), height_);
+  const int right = OnPage(std::ceil(x2), width_), bottom = OnPage(std::ceil(y2), height_);
   if (right <= left || bottom <= top) {
     cairo_path_destroy(path);
     return;
@@ -297,15 +300,10 @@ double Canvas::EraserMargin(int colour) const {
 
 void Canvas::MarkDirty(double x1, double y1, double x2, double y2) {
   if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) return;
-  // Brought onto the page while still in floating point: an edge far off the page (or at
-  // infinity) marks only up to the page's edge.
-  const auto to_pixel = [&](double units, int limit) {
-    return std::clamp(units * scale_, -4.0, limit + 4.0);
-  };
-  const int px1 = std::clamp(static_cast<int>(std::floor(to_pixel(std::min(x1, x2), width_))) - 2, 0, width_);
-  const int py1 = std::clamp(static_cast<int>(std::floor(to_pixel(std::min(y1, y2), height_))) - 2, 0, height_);
-  const int px2 = std::clamp(static_cast<int>(std::ceil(to_pixel(std::max(x1, x2), width_))) + 2, 0, width_);
-  const int py2 = std::clamp(static_cast<int>(std::ceil(to_pixel(std::max(y1, y2), height_))) + 2, 0, height_);
+  const int px1 = OnPage(std::floor(std::min(x1, x2) * scale_) - 2, width_);
+  const int py1 = OnPage(std::floor(std::min(y1, y2) * scale_) - 2, height_);
+  const int px2 = OnPage(std::ceil(std::max(x1, x2) * scale_) + 2, width_);
+  const int py2 = OnPage(std::ceil(std::max(y1, y2) * scale_) + 2, height_);
   dirty_.Add({px1, py1, px2 - px1, py2 - py1});
 }
 

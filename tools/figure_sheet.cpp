@@ -483,8 +483,7 @@ int main(int argc, char** argv) {
   session.Start();
   const int code = outputs.Finish(session, png_path);
   if (code == 0 && !sheet.unwritten_png.empty()) {
-    std::fprintf(stderr, "%s: cannot write %s\n", kTool, sheet.unwritten_png.c_str());
-    return 2;
+    return tools::CannotWrite(kTool, sheet.unwritten_png);
   }
   return code;
 }

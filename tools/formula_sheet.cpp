@@ -169,10 +169,7 @@ int main(int argc, char** argv) {
   Boxes(p);
   Column(p);
   Marks(p);
-  if (!session.runtime.canvas().WritePng(path)) {
-    std::fprintf(stderr, "%s: cannot write %s\n", kTool, path.c_str());
-    return 2;
-  }
+  if (!session.runtime.canvas().WritePng(path)) return tools::CannotWrite(kTool, path);
   std::printf("%s\n", path.c_str());
   return 0;
 }

@@ -46,4 +46,9 @@ int Refuse(const char* tool, const char* act, const std::string& path, const std
   return 2;
 }
 
+int CannotWrite(const char* tool, const std::string& path) {
+  std::fprintf(stderr, "%s: cannot write %s\n", tool, path.c_str());
+  return 2;
+}
+
 }  // namespace tools

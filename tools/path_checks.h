@@ -20,5 +20,8 @@ std::string ReadWhole(const std::string& path, std::string& text);
 // out/run.trace: No such file or directory"), and gives the tools' exit code for a bad
 // argument, 2.
 int Refuse(const char* tool, const char* act, const std::string& path, const std::string& why);
+// Says that `tool` could not write `path` once it came to it ("replay: cannot write
+// out/0007.png") and gives exit code 2.
+int CannotWrite(const char* tool, const std::string& path);
 
 }  // namespace tools

@@ -24,18 +24,13 @@ bool RunOutputs::OpenTrace(const std::string& path, platform::HeadlessOptions& o
 int RunOutputs::Finish(lesson::HeadlessSession& session, const std::string& png_path) {
   if (!trace_path_.empty()) {
     trace_file_.close();
-    if (!trace_file_) {
-      std::fprintf(stderr, "%s: cannot write %s\n", tool_, trace_path_.c_str());
-      return 2;
-    }
+    if (!trace_file_) return CannotWrite(tool_, trace_path_);
   }
   if (!png_path.empty() && !session.runtime.canvas().WritePng(png_path)) {
-    std::fprintf(stderr, "%s: cannot write %s\n", tool_, png_path.c_str());
-    return 2;
+    return CannotWrite(tool_, png_path);
   }
   if (const std::string& unwritten = session.runtime.unwritten_png(); !unwritten.empty()) {
-    std::fprintf(stderr, "%s: cannot write %s\n", tool_, unwritten.c_str());
-    return 2;
+    return CannotWrite(tool_, unwritten);
   }
   std::fprintf(stderr, "%s\n", session.trace().last_line().c_str());
   return 0;

@@ -57,7 +57,7 @@ ls "$work/new/pngs"/0001.png >/dev/null 2>&1 || fail "replay wrote no PNG into t
 [[ -s $work/sheet/arrows.png ]] || fail "figure_sheet wrote no arrows.png"
 
 # The arrows case's last two arrows: no length with two heads asked for (YA left 0), then one
-# asked for none, drawn as its shaft and one head.
+# that leaves YA as it is, drawn as its shaft and one head.
 tail_of_case=$(awk '/^value\tMarkX0\t400$/ { seen = 1 } seen' "$work/arrows.trace")
 expected=$(printf '%s\n' \
   $'value\tMarkX0\t400' $'value\tMarkY0\t300' $'value\tZX\t400' $'value\tZY\t300' \
