@@ -210,8 +210,45 @@ void Canvas::SetColour(int colour) {
   cairo_set_source_rgb(cr_, rgb.r / 255.0, rgb.g / 255.0, rgb.b / 255.0);
 }
 
+void Canvas::CountSegments(const cairo_path_t* path, double tolerance) {
+  uint64_t segments = 0;
+  Point pen{0, 0}, start{0, 0};
+  for (int k = 0; k < path->num_data; k += path->data[k].header.length) {
+    const cairo_path_data_t* element = &path->data[k];
+    const auto point = [&](int n) { return Point{element[n].point.x, element[n].point.y}; };
+    switch (element->header.type) {
+      case CAIRO_PATH_MOVE_TO:
+        pen = start = point(1);
+        break;
+      case CAIRO_PATH_LINE_TO:
+        pen = point(1);
+        ++segments;
+        break;
+      case CAIRO_PATH_CURVE_TO:
+        segments += CurveSegments(pen, point(1), point(2), point(3), tolerance);
+        pen = point(3);
+        break;
+      case CAIRO_PATH_CLOSE_PATH:
+        pen = start;
+        ++segments;
+        break;
+    }
+  }
+  // Each curve's count is at most 2^62: the sums stay far from wrapping round.
+  segments_drawn_ += segments;
+}
+
+void Canvas::CountSegments() {
+  // Paths are painted in page units, a device pixel being 1 / scale_ of one.
+  cairo_path_t* path = cairo_copy_path(cr_);
+  CountSegments(path, cairo_get_tolerance(cr_) / scale_);
+  cairo_path_destroy(path);
+}
+
 // Fills or strokes the current path, keeping it. Background-coloured paint is an eraser.
+// Each call counts the path's segments once.
 void Canvas::PaintPath(int colour, bool fill_path, double width, bool grown) {
+  CountSegments();
   SetColour(colour);
   const double pixel = 1.0 / scale_;
   const double line = std::max(width, pixel);
@@ -247,6 +284,9 @@ void Canvas::PaintOutline(double ink_width, Rgb outline, int ground) {
   cairo_path_extents(cr_, &x1, &y1, &x2, &y2);
   cairo_path_t* path = cairo_copy_path(cr_);
   cairo_restore(cr_);
+  // A quarter of a pixel either way is lost in a two-unit band.
+  constexpr double kMaskTolerance = 0.5;
+  CountSegments(path, kMaskTolerance);
   const double half = width / 2 + 1;
   x1 -= half, y1 -= half, x2 += half, y2 += half;
   const int left = OnPage(std::floor(x1), width_), top = OnPage(std::floor(y1), height_);
@@ -262,7 +302,7 @@ void Canvas::PaintOutline(double ink_width, Rgb outline, int ground) {
   cairo_set_line_width(m, width);
   cairo_set_line_cap(m, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(m, CAIRO_LINE_JOIN_ROUND);
-  cairo_set_tolerance(m, 0.5);  // a quarter of a pixel either way is lost in a two-unit band
+  cairo_set_tolerance(m, kMaskTolerance);
   cairo_stroke(m);
   cairo_destroy(m);
   cairo_path_destroy(path);

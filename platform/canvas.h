@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -78,6 +79,11 @@ class Canvas {
   int FillUnder(double x, double y) const;
   // How many texts and lines have been drawn with an outline.
   int outlines_drawn() const { return outlines_drawn_; }
+  // The page's drawing work since it was made, the same on every machine: the straight
+  // segments of every path it has filled, stroked or outlined, each curve counted as the
+  // segments it is flattened into. Glyphs drawn as text are not paths and are not counted.
+  // A shape far off the page costs no more than one on it.
+  uint64_t segments_drawn() const { return segments_drawn_; }
 
   bool WritePng(const std::string& path) const;
 
@@ -104,6 +110,10 @@ class Canvas {
   // `ink_width` units (0: the path is a shape to fill, such as a glyph), on the pixels that
   // still show the fill `ground`. The path is kept.
   void PaintOutline(double ink_width, Rgb outline, int ground);
+  // Adds the segments of `path` flattened to `tolerance` (in the path's units) to the count.
+  void CountSegments(const cairo_path_t* path, double tolerance);
+  // The same for the current path, in page units, flattened to the page's tolerance.
+  void CountSegments();
   void MarkDirty(double x1, double y1, double x2, double y2);
   cairo_font_face_t* FaceFor(const FontState& font);
 
@@ -126,6 +136,7 @@ class Canvas {
   // Since the last clear, the newest last; an area a later one covers is dropped.
   std::vector<FilledArea> fills_;
   int outlines_drawn_ = 0;
+  uint64_t segments_drawn_ = 0;
   std::map<std::tuple<std::string, bool, bool>, cairo_font_face_t*> faces_;
 };
 

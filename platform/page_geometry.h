@@ -5,6 +5,7 @@
 // in the other. The canvas hands cairo only what these routines leave, computed in double.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 namespace platform {
@@ -38,5 +39,10 @@ std::vector<Point> ClipPolygon(const std::vector<Point>& polygon, const Rect& r)
 // or just outside it, each edge between them within the angles of its own two ends, so that
 // none of those edges reaches `r` either.
 std::vector<Point> FlattenArc(Point centre, double radius, double a1, double a2, const Rect& r);
+
+// How many straight segments the cubic Bezier curve p0 p1 p2 p3 takes to stay within
+// `tolerance` of the curve (Wang's bound: enough for an even split; cairo's halving needs
+// about as many). A curve that is a straight line takes one. The count saturates at 2^62.
+uint64_t CurveSegments(Point p0, Point p1, Point p2, Point p3, double tolerance);
 
 }  // namespace platform
