@@ -1,8 +1,9 @@
 # Sourced by the real-window scripts: a work folder, an Xvfb display of our own on a free number
 # (DISPLAY exported; kept as it is when the last client leaves, so that a program started just
-# then does not meet a server that is resetting), readers of a process's CPU time and wake-ups, and a clean-up on exit that
-# stops the programs ($app and the list $apps) and the display, printing the programs' output
-# ($work/out*) and the display's log on failure.
+# then does not meet a server that is resetting), readers of a process's CPU time, wake-ups
+# and state, a wait until a process rests, and a clean-up on exit that stops the programs (the
+# list $apps) and the display, printing the programs' output ($work/out*) and the display's log
+# on failure.
 work=$(mktemp -d)
 apps=()
 cleanup() {
@@ -13,7 +14,7 @@ cleanup() {
     done
     echo "--- Xvfb log"; cat "$work/xvfb.log" 2>/dev/null || true
   fi
-  for pid in ${app:-} "${apps[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${apps[@]}"; do kill "$pid" 2>/dev/null || true; done
   [[ -n "${xvfb:-}" ]] && kill "$xvfb" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -39,15 +40,25 @@ wakeups() {  # voluntary context switches of all the process's threads so far
   echo "$total"
 }
 
-wait_idle() {  # waits until the process has used no CPU for 0.2 s (at most about 30 s)
+run_state() {  # the scheduler state of the process's main thread: S while it sleeps in a wait
+  local stat
+  stat=$(cat /proc/"$1"/stat)
+  stat=${stat##*) }
+  echo "${stat%% *}"
+}
+
+# Waits until the process sleeps and has used no CPU for 0.2 s (at most about 60 s): it is
+# waiting for a key. On a busy machine a process that is ready to run can go a while without
+# the CPU, and one reading from the disk uses none; neither is asleep.
+wait_idle() {
   local before after
   before=$(cpu_ns "$1")
-  for _ in $(seq 150); do
+  for _ in $(seq 300); do
     sleep 0.2
     after=$(cpu_ns "$1")
-    [[ "$after" == "$before" ]] && return 0
+    [[ "$after" == "$before" && $(run_state "$1") == S ]] && return 0
     before=$after
   done
-  echo "process $1 never stopped using CPU"
+  echo "process $1 never came to rest"
   return 1
 }
