@@ -211,6 +211,11 @@ void Canvas::SetColour(int colour) {
 }
 
 void Canvas::CountSegments(const cairo_path_t* path, double tolerance) {
+  // Each count is at most kSegmentCountCeiling, so a sum of two cannot wrap round; the sums
+  // stop there.
+  const auto add = [](uint64_t& sum, uint64_t count) {
+    sum = std::min(sum + count, kSegmentCountCeiling);
+  };
   uint64_t segments = 0;
   Point pen{0, 0}, start{0, 0};
   for (int k = 0; k < path->num_data; k += path->data[k].header.length) {
@@ -222,20 +227,19 @@ void Canvas::CountSegments(const cairo_path_t* path, double tolerance) {
         break;
       case CAIRO_PATH_LINE_TO:
         pen = point(1);
-        ++segments;
+        add(segments, 1);
         break;
       case CAIRO_PATH_CURVE_TO:
-        segments += CurveSegments(pen, point(1), point(2), point(3), tolerance);
+        add(segments, CurveSegments(pen, point(1), point(2), point(3), tolerance));
         pen = point(3);
         break;
       case CAIRO_PATH_CLOSE_PATH:
         pen = start;
-        ++segments;
+        add(segments, 1);
         break;
     }
   }
-  // Each curve's count is at most 2^62: the sums stay far from wrapping round.
-  segments_drawn_ += segments;
+  add(segments_drawn_, segments);
 }
 
 void Canvas::CountSegments() {

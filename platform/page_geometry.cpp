@@ -154,9 +154,9 @@ uint64_t CurveSegments(Point p0, Point p1, Point p2, Point p3, double tolerance)
   // The largest second difference of the control points bounds how far the curve bends.
   const double bend = std::max(std::hypot(p0.x - 2 * p1.x + p2.x, p0.y - 2 * p1.y + p2.y),
                                std::hypot(p1.x - 2 * p2.x + p3.x, p1.y - 2 * p2.y + p3.y));
-  constexpr double kMost = 4611686018427387904.0;  // 2^62
   const double segments = std::ceil(std::sqrt(0.75 * bend / tolerance));
-  if (!(segments < kMost)) return static_cast<uint64_t>(kMost);  // also at infinity or NaN
+  // Also at infinity or for a curve that is not a number.
+  if (!(segments < static_cast<double>(kSegmentCountCeiling))) return kSegmentCountCeiling;
   return std::max(static_cast<uint64_t>(segments), uint64_t{1});
 }
 

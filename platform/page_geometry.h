@@ -40,9 +40,13 @@ std::vector<Point> ClipPolygon(const std::vector<Point>& polygon, const Rect& r)
 // none of those edges reaches `r` either.
 std::vector<Point> FlattenArc(Point centre, double radius, double a1, double a2, const Rect& r);
 
+// The most segments counted for anything: counts stop there rather than wrap round.
+inline constexpr uint64_t kSegmentCountCeiling = uint64_t{1} << 62;
+
 // How many straight segments the cubic Bezier curve p0 p1 p2 p3 takes to stay within
 // `tolerance` of the curve (Wang's bound: enough for an even split; cairo's halving needs
-// about as many). A curve that is a straight line takes one. The count saturates at 2^62.
+// about as many). A curve that is a straight line takes one; one at infinity or not a
+// number, kSegmentCountCeiling.
 uint64_t CurveSegments(Point p0, Point p1, Point p2, Point p3, double tolerance);
 
 }  // namespace platform

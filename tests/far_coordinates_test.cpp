@@ -38,7 +38,7 @@ namespace {
 // circle of radius 10 000 on the page takes about 1 400 (2 000 at twice the scale), one of
 // radius 300 about 270; a far circle, flattened densely only where the page sees it and cut to
 // the page, under 1 000. The cases here take at most about 500.
-constexpr uint64_t kMostSegments = 4096;
+constexpr uint64_t kMostSegmentsACall = 4096;
 
 // Far beyond what any call takes on a busy machine in the sanitizer build (milliseconds), far
 // below what a runaway one took (20 seconds and more).
@@ -67,7 +67,7 @@ TEST(FarCoordinates, EveryPageCallDrawsLittleAndThePageStillDraws) {
         std::vector<double> arguments = call.ordinary;
         arguments[static_cast<size_t>(k)] = extreme;
         const auto took = Timed([&] { call.call(canvas, arguments); });
-        EXPECT_LE(canvas.segments_drawn(), kMostSegments)
+        EXPECT_LE(canvas.segments_drawn(), kMostSegmentsACall)
             << call.name << " argument " << k << " " << Shown(extreme);
         EXPECT_LT(took, kRunaway) << call.name << " argument " << k << " " << Shown(extreme);
         // The page is not left in a state that draws nothing more.
@@ -101,20 +101,21 @@ TEST(FarCoordinates, TheSegmentsCountedAreThoseAShapeIsDrawnWith) {
   const uint64_t large = canvas.segments_drawn() - before;
   EXPECT_GT(small, 8u);
   EXPECT_GT(large, 4 * small);
-  EXPECT_LT(large, kMostSegments / 2);
+  EXPECT_LT(large, kMostSegmentsACall / 2);
   // A circle far beyond cairo's arcs, round the page: no more than the large one on it.
   before = canvas.segments_drawn();
   canvas.Circle(720, 450 + 1e6, 1e6, 0, 0, 2, 0, false, 0);
-  EXPECT_LT(canvas.segments_drawn() - before, kMostSegments / 2);
+  EXPECT_LT(canvas.segments_drawn() - before, kMostSegmentsACall / 2);
   // A curve that is a straight line takes one segment; one bent far off the page or not a
   // number saturates, so that a sum of a few cannot wrap round to a small count.
   using platform::CurveSegments;
+  using platform::kSegmentCountCeiling;
   EXPECT_EQ(CurveSegments({0, 0}, {1, 1}, {2, 2}, {3, 3}, 0.1), 1u);
   const uint64_t far = CurveSegments({0, 0}, {1e30, 0}, {0, 1e30}, {1, 1}, 0.1);
   EXPECT_GT(far, uint64_t{1} << 50);
-  EXPECT_LT(far, uint64_t{1} << 62);
-  EXPECT_EQ(CurveSegments({0, 0}, {1e300, 0}, {0, 1e300}, {1, 1}, 0.1), uint64_t{1} << 62);
-  EXPECT_EQ(CurveSegments({0, 0}, {std::nan(""), 0}, {0, 0}, {1, 1}, 0.1), uint64_t{1} << 62);
+  EXPECT_LT(far, kSegmentCountCeiling);
+  EXPECT_EQ(CurveSegments({0, 0}, {1e300, 0}, {0, 1e300}, {1, 1}, 0.1), kSegmentCountCeiling);
+  EXPECT_EQ(CurveSegments({0, 0}, {std::nan(""), 0}, {0, 0}, {1, 1}, 0.1), kSegmentCountCeiling);
 }
 
 // What can be seen of a shape reaching far off the page is drawn where the whole shape would
@@ -257,7 +258,7 @@ TEST(FarCoordinatesInRoutines, EveryDrawingCallDrawsLittleAndThePageStillDraws) 
         *routine.inputs(p)[k] = extreme;
         costs.Restart();
         far_cases::RunToItsEnd([&] { routine.call(p); });
-        EXPECT_LE(costs.MostSegments(), kMostSegments)
+        EXPECT_LE(costs.MostSegments(), kMostSegmentsACall)
             << routine.name << " input " << k << " " << Shown(extreme);
         EXPECT_LT(costs.Longest(), kRunaway) << routine.name << " input " << k << " "
                                              << Shown(extreme);
