@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "lessonlib/formula.h"
+#include "bench/bench_session.h"
 #include "lessonlib/headless_session.h"
 #include "platform/canvas.h"
 #include "tests/far_coordinates_cases.h"
@@ -22,9 +22,8 @@ namespace {
 using far_cases::kExtremes;
 using Clock = std::chrono::steady_clock;
 
-lesson::Jump EndRun(lesson::Program& p) { p.rt.PsEND(); }
-
-const lesson::ProgramDefinition kBenchProgram{"Bench", EndRun, lesson::ApplyStandardGlyphRules};
+using bench::kBenchProgram;
+using bench::Untraced;
 
 // A benchmark's extreme cases, each run once an iteration: their mean time, and the case
 // slowest on average with its time and the segments it was drawn with.
@@ -88,12 +87,6 @@ void PageCallFar(benchmark::State& state, const far_cases::PageCall& call) {
   cases.Report(state);
 }
 
-platform::HeadlessOptions Untraced() {
-  platform::HeadlessOptions options;
-  options.trace = false;
-  return options;
-}
-
 void RoutineOrdinary(benchmark::State& state, const far_cases::RoutineCall& routine) {
   lesson::HeadlessSession session(kBenchProgram, Untraced());
   lesson::Program& p = session.program;
@@ -126,20 +119,22 @@ void RoutineFar(benchmark::State& state, const far_cases::RoutineCall& routine) 
   cases.Report(state);
 }
 
+// Registers a call's two benchmarks: with its ordinary arguments, and through every far case.
+template <typename Call>
+void Register(const std::string& name, const Call& call,
+              void (*ordinary)(benchmark::State&, const Call&),
+              void (*far)(benchmark::State&, const Call&)) {
+  benchmark::RegisterBenchmark((name + "/ordinary").c_str(), ordinary, call)
+      ->Unit(benchmark::kMicrosecond);
+  benchmark::RegisterBenchmark((name + "/far").c_str(), far, call)->Unit(benchmark::kMillisecond);
+}
+
 void RegisterAll() {
   for (const far_cases::PageCall& call : far_cases::PageCalls()) {
-    const std::string name = std::string("page/") + call.name;
-    benchmark::RegisterBenchmark((name + "/ordinary").c_str(), PageCallOrdinary, call)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark((name + "/far").c_str(), PageCallFar, call)
-        ->Unit(benchmark::kMillisecond);
+    Register(std::string("page/") + call.name, call, PageCallOrdinary, PageCallFar);
   }
   for (const far_cases::RoutineCall& routine : far_cases::RoutineCalls()) {
-    const std::string name = std::string("routine/") + routine.name;
-    benchmark::RegisterBenchmark((name + "/ordinary").c_str(), RoutineOrdinary, routine)
-        ->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark((name + "/far").c_str(), RoutineFar, routine)
-        ->Unit(benchmark::kMillisecond);
+    Register(std::string("routine/") + routine.name, routine, RoutineOrdinary, RoutineFar);
   }
 }
 

@@ -7,14 +7,14 @@
 #include <array>
 #include <string>
 
+#include "bench/bench_session.h"
 #include "lessonlib/formula.h"
 #include "lessonlib/headless_session.h"
 
 namespace {
 
-lesson::Jump EndRun(lesson::Program& p) { p.rt.PsEND(); }
-
-const lesson::ProgramDefinition kBenchProgram{"Bench", EndRun, lesson::ApplyStandardGlyphRules};
+using bench::kBenchProgram;
+using bench::Untraced;
 
 // One lesson screen's formula lines: worked steps with brackets, fractions, exponents, roots
 // and a line of Japanese text.
@@ -40,12 +40,6 @@ constexpr std::array<const char*, 20> kScreen{
     "#ﾀ1/2ﾀﾝ=ﾀ!2ﾝ/2ﾀ",
     "教科書P13 問1　をしなさい。",
 };
-
-platform::HeadlessOptions Untraced() {
-  platform::HeadlessOptions options;
-  options.trace = false;
-  return options;
-}
 
 // Draws the screen's lines in two columns of ten; `below` moves them all under the page.
 void DrawScreen(lesson::Program& p, float below) {

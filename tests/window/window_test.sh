@@ -40,13 +40,16 @@ start() {
   apps+=("$pid")
 }
 
+# Milliseconds since the moment $1 (date +%s%N).
+ms_since() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
+
 # Sets $window_id to the window titled $1, waiting for it to appear (while the program $pid,
 # when set, runs).
 find_window() {
   local title=$1 t0
   t0=$(date +%s%N)
   window_id=""
-  while (( ($(date +%s%N) - t0) / 1000000 <= result_limit_ms )); do
+  while (( $(ms_since "$t0") <= result_limit_ms )); do
     window_id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n1 || true)
     [[ -n "$window_id" ]] && return 0
     [[ -z "${pid:-}" ]] || kill -0 "$pid" 2>/dev/null || { echo "ended before its window showed"; exit 1; }
@@ -71,7 +74,7 @@ wait_for_line() {
   local file=$1 pattern=$2 what=$3 t0
   t0=$(date +%s%N)
   until grep -q "$pattern" "$file"; do
-    if (( ($(date +%s%N) - t0) / 1000000 > result_limit_ms )); then
+    if (( $(ms_since "$t0") > result_limit_ms )); then
       echo "$what, read: $(cat "$file")"
       exit 1
     fi
@@ -84,11 +87,11 @@ wait_for_line() {
 expect_end() {
   local pid=$1 limit_ms=$2 t0=$3 want=$4 ms rc
   while kill -0 "$pid" 2>/dev/null; do
-    ms=$(( ($(date +%s%N) - t0) / 1000000 ))
+    ms=$(ms_since "$t0")
     (( ms > limit_ms )) && { echo "the program did not end within ${limit_ms} ms"; exit 1; }
     sleep 0.01
   done
-  ms=$(( ($(date +%s%N) - t0) / 1000000 ))
+  ms=$(ms_since "$t0")
   set +e
   wait "$pid"
   rc=$?
@@ -171,10 +174,10 @@ case "$mode" in
     t0=$(date +%s%N)
     xdotool key 7
     while [[ $("$pixels" Probe) == "$before" ]]; do
-      (( ($(date +%s%N) - t0) / 1000000 > echo_limit_ms )) &&
+      (( $(ms_since "$t0") > echo_limit_ms )) &&
         { echo "no echo within ${echo_limit_ms} ms of a key typed"; exit 1; }
     done
-    echo_ms=$(( ($(date +%s%N) - t0) / 1000000 ))
+    echo_ms=$(ms_since "$t0")
     xdotool key Return
     wait_for_line "$work/out-field" '^value 7$' "typed 7 and Enter"
     echo "a key typed after ${seconds} s of waiting: echoed after ${echo_ms} ms, read"
